@@ -1,7 +1,22 @@
+#include "chart/frmTintora.h"
+
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Swatchly"));
+    QApplication::setOrganizationName(QStringLiteral("Swatchly"));
+    QApplication::setDesktopFileName(QStringLiteral("swatchly"));
+
+    swatchly::frmTintora window;
+    window.adjustSize();
+    if (const QScreen *screen = window.screen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,93 @@
+// Picking and storing colours, the two refresh operations of the current colour, and the
+// channel sliders that follow it.
+#include "chart/frmTintora.h"
+
+#include "platform/Services.h"
+
+namespace swatchly {
+
+namespace {
+
+constexpr int FirstUserColour = 21;
+constexpr int ShiftKey = 1;
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+
+QString hexText(ColourValue c)
+{
+    return QString::fromStdString(modChromel::ColorToHex(c));
+}
+
+} // namespace
+
+void frmTintora::Picture1_MouseDown(int Index, int Button, int Shift, float, float)
+{
+    if (Shift == ShiftKey && Button == RightButton && Index >= FirstUserColour) {
+        UserColorsChanged = true;
+        Picture1[static_cast<std::size_t>(Index)]->setBackColor(currentColour());
+        picColorSel_Change();
+    } else if (Button == LeftButton) {
+        picColorSel->setBackColor(Picture1[static_cast<std::size_t>(Index)]->backColor());
+        ShowColorsInHexDecTextBoxes();
+        picColorSel_Change();
+    }
+}
+
+void frmTintora::picColorSel_Change()
+{
+    txtHexValue->setText(hexText(currentColour()) + QStringLiteral("\r\nHex Value"));
+    txtDecValue->setText(QString::fromStdString(decimalText(currentColour()))
+                         + QStringLiteral("\r\nDecimal Value"));
+}
+
+void frmTintora::ShowColorsInHexDecTextBoxes()
+{
+    // Taken once: the slider reactions below change the current colour on the way, and the
+    // sliders must end on the channels of the colour this call started with.
+    const std::string s = modChromel::ColorToHex(currentColour());
+    for (std::size_t f = 0; f < 3; ++f)
+        txtColValue[3 + f]->setText(QString::fromStdString(s.substr(2 * f, 2)));
+    for (std::size_t f = 0; f < 3; ++f) {
+        const int n = hexPairToChannel(s.substr(2 * f, 2)).value_or(0);
+        txtColValue[f]->setText(QString::number(n));
+        Slide[f]->setValue(n);
+    }
+}
+
+void frmTintora::txtHexValue_Change()
+{
+    platform::clipboardClear();
+    platform::clipboardSetText(QStringLiteral("\"#") + txtHexValue->text().left(6)
+                               + QStringLiteral("\""));
+}
+
+void frmTintora::Slide_Change(int Index)
+{
+    const int r = Slide[0]->value();
+    const int g = Slide[1]->value();
+    const int b = Slide[2]->value();
+    const ColourValue mix = RGB(r, g, b);
+    lblSlide->setBackColor(mix);
+    lblRGB[static_cast<std::size_t>(Index)]->setCaption(
+            QString::number(Slide[static_cast<std::size_t>(Index)]->value()));
+    picColorSel->setBackColor(lblSlide->backColor());
+    lblSlide->setCaption(QStringLiteral("Hex Value (") + hexText(mix) + QStringLiteral(")"));
+
+    // Text colour for contrast: dark text on a strong blue, and on colours whose red and green
+    // share their high bits (yellows and near-whites).
+    ColourValue text = b < 200 ? 0xFFFFFF : 0x000000;
+    if ((r & g) > 240)
+        text = 0x000000;
+    lblSlide->setForeColor(text);
+
+    picColorSel_Change();
+    ShowColorsInHexDecTextBoxes();
+}
+
+void frmTintora::cmdSlideSel_Click()
+{
+    picColorSel->setBackColor(lblSlide->backColor());
+    picColorSel_Change();
+}
+
+} // namespace swatchly

@@ -1,0 +1,507 @@
+#include "chart/frmTintora.h"
+
+#include "platform/Files.h"
+#include "platform/Geometry.h"
+#include "platform/Services.h"
+#include "schemes/core/ColourRecords.h"
+#include "tooltips/cToolTip.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace swatchly {
+
+using platform::placeTwips;
+using platform::twips;
+
+namespace {
+
+constexpr ColourValue White = 0xFFFFFF;
+constexpr ColourValue Grey = 0x808080;
+constexpr ColourValue Black = 0;
+
+// Left and Top, in Frame1's twips, of the chart grid's columns and rows.
+constexpr std::array<int, 7> ChartColumns { 120, 600, 1080, 1560, 2040, 2520, 3000 };
+constexpr std::array<int, 5> ChartRows { 360, 840, 1320, 2280, 2760 };
+
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/icons/swatchly-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+frmTintora::frmTintora(QWidget *parent)
+    : QMainWindow(parent)
+    , m_typeAhead(TypeAheadRules {
+              false,
+              [this](int index) { foundColourName(index); },
+              [this](int index) { foundColourName(index); },
+              [this] { picColorSel_Change(); },
+      })
+{
+    setObjectName(QStringLiteral("frmTintora"));
+    setWindowTitle(QStringLiteral("Swatchly"));
+    m_icon = windowIcon();
+    setWindowIcon(m_icon);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(twips(7080), twips(7170));
+    platform::setClassicFont(client, 8);
+    setCentralWidget(client);
+
+    cdColor = new platform::CommonDialog(this, QStringLiteral("cdColor"));
+    cdbFont = new platform::CommonDialog(this, QStringLiteral("cdbFont"));
+
+    buildChart(client);
+    buildValueFrames(client);
+    buildSliders(client);
+    buildTypedValues(client);
+    buildNameAndButtons(client);
+    buildToolbar(client);
+    buildMenu();
+    connectHandlers();
+    m_typeAhead.attach(Combo1);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Form_Load();
+}
+
+frmTintora::~frmTintora() = default;
+
+void frmTintora::buildChart(QWidget *client)
+{
+    Frame1 = new platform::Frame(client, QStringLiteral("Frame1"),
+                                 QStringLiteral("Pick from the Color Chart"));
+    placeTwips(Frame1, 0, 720, 3615, 3375);
+    platform::setClassicFont(Frame1, 12, true);
+
+    Label5 = new platform::Label(Frame1, QStringLiteral("Label5"),
+                                 QStringLiteral("Pick from the Color Chart"));
+    placeTwips(Label5, 0, 0, 3600, 345);
+    Label5->setBackColor(White);
+    platform::setClassicFont(Label5, 13.5, true);
+
+    Label1 = new platform::Label(Frame1, QStringLiteral("Label1"),
+                                 QStringLiteral(" Users Special Colors"));
+    placeTwips(Label1, 0, 1800, 3615, 375);
+    Label1->setBackColor(Grey);
+    platform::setClassicFont(Label1, 13.5, true);
+
+    // Box 0 belongs to the window and sits over the grid's first cell; the others are
+    // children of Frame1.
+    for (int i = 0; i < 35; ++i) {
+        QWidget *container = i == 0 ? client : static_cast<QWidget *>(Frame1);
+        auto *box = new platform::ColourBox(container, QStringLiteral("Picture1(%1)").arg(i));
+        const int left = ChartColumns[static_cast<std::size_t>(i % 7)];
+        const int top = ChartRows[static_cast<std::size_t>(i / 7)];
+        if (i == 0)
+            placeTwips(box, 0 + left, 720 + top, 375, 375);
+        else
+            placeTwips(box, left, top, 375, 375);
+        Picture1[static_cast<std::size_t>(i)] = box;
+    }
+
+    struct LineDesign
+    {
+        int x1, y1, x2, y2;
+        ColourValue colour;
+        int width;
+    };
+    // Line1 .. Line11: a black border around the title strip and the chart colours and a grey
+    // one around the Users Special Colors.
+    const std::array<LineDesign, 11> lines { {
+            { 0, 1800, 0, 3360, Grey, 3 }, // Line1
+            { 3600, 3360, 0, 3360, Grey, 3 }, // Line2
+            { 3600, 1800, 3600, 3360, Grey, 3 }, // Line3
+            { 0, 1815, 3600, 1815, Black, 3 }, // Line4
+            { 120, 330, 3480, 330, Black, 3 }, // Line5
+            { 3600, 1800, 3600, 360, Black, 3 }, // Line6
+            { 0, 360, 0, 1800, Black, 3 }, // Line7
+            { 0, 2160, 3600, 2160, Grey, 2 }, // Line8
+            { 0, 0, 3600, 0, Black, 3 }, // Line9
+            { 3600, 360, 3600, 0, Black, 3 }, // Line10
+            { 0, 0, 0, 360, Black, 3 }, // Line11
+    } };
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto &l = lines[i];
+        Lines[i] = new platform::Line(Frame1, QStringLiteral("Line%1").arg(i + 1), l.x1, l.y1,
+                                      l.x2, l.y2, l.colour, l.width);
+    }
+    Picture1[0]->raise();
+
+    Check1 = new platform::CheckBox(client, QStringLiteral("Check1"),
+                                    QStringLiteral("Tool Tips - ON"), 1);
+    placeTwips(Check1, 1920, 4200, 1695, 195);
+}
+
+void frmTintora::buildValueFrames(QWidget *client)
+{
+    Frame2 = new platform::Frame(client, QStringLiteral("Frame2"),
+                                 QStringLiteral("Color you Selected"));
+    placeTwips(Frame2, 3720, 840, 3255, 2295);
+    picColorSel = new platform::ColourBox(Frame2, QStringLiteral("picColorSel"));
+    placeTwips(picColorSel, 120, 240, 3015, 1935);
+    picColorSel->setBackColor(White);
+    picColorSel->setToolTip(QStringLiteral("The Currently Active Color"));
+
+    Frame5 = new platform::Frame(client, QStringLiteral("Frame5"), QStringLiteral("Color Values"));
+    placeTwips(Frame5, 3720, 3240, 3255, 855);
+    txtHexValue = new platform::MultiLineTextBox(Frame5, QStringLiteral("txtHexValue"),
+                                                 QStringLiteral("Hex Value\r\n"));
+    placeTwips(txtHexValue, 120, 240, 975, 495);
+    txtHexValue->setToolTip(QStringLiteral("Hexidecimal Value "));
+    lblShowCB = new platform::Label(
+            Frame5, QStringLiteral("lblShowCB"),
+            QStringLiteral("  HTML Color       Value is in        the ClipBoard"));
+    placeTwips(lblShowCB, 1080, 120, 1095, 615);
+    lblShowCB->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    txtDecValue = new platform::MultiLineTextBox(Frame5, QStringLiteral("txtDecValue"),
+                                                 QStringLiteral("Dec Value\r\n"));
+    placeTwips(txtDecValue, 2160, 240, 975, 495);
+    txtDecValue->setToolTip(QStringLiteral("Decimal Value"));
+    for (auto *box : { txtHexValue, txtDecValue })
+        box->document()->setDocumentMargin(1);
+}
+
+void frmTintora::buildSliders(QWidget *client)
+{
+    fraRGBColors = new platform::Frame(client, QStringLiteral("fraRGBColors"),
+                                       QStringLiteral("Slide for a Color"));
+    placeTwips(fraRGBColors, 0, 4320, 3555, 1905);
+
+    const std::array<ColourValue, 3> labelColours { 0x0000C0, 0x008000, 0x800000 };
+    const std::array<int, 3> labelTops { 240, 600, 960 };
+    struct SliderPlace
+    {
+        int left, top, width, height;
+    };
+    const std::array<SliderPlace, 3> sliderPlaces { { { 105, 270, 2820, 210 },
+                                                      { 115, 620, 2820, 220 },
+                                                      { 105, 975, 2820, 220 } } };
+    for (std::size_t i = 0; i < 3; ++i) {
+        auto *label = new platform::Label(fraRGBColors, QStringLiteral("lblRGB(%1)").arg(i),
+                                          QStringLiteral("0"));
+        placeTwips(label, 75, labelTops[i], 3390, 270);
+        label->setBackColor(labelColours[i]);
+        label->setForeColor(White);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setWordWrap(false);
+        lblRGB[i] = label;
+    }
+    // Arrows step by 1, the trough by 16.
+    for (std::size_t i = 0; i < 3; ++i) {
+        auto *slider = new platform::Slider(fraRGBColors, QStringLiteral("Slide(%1)").arg(i), 0,
+                                            255, 1, 16);
+        const auto &p = sliderPlaces[i];
+        placeTwips(slider, p.left, p.top, p.width, p.height);
+        Slide[i] = slider;
+    }
+
+    lblSlide = new platform::Label(fraRGBColors, QStringLiteral("lblSlide"),
+                                   QStringLiteral("Hex Value (000000)"));
+    placeTwips(lblSlide, 120, 1260, 3315, 270);
+    lblSlide->setBackColor(Black);
+    lblSlide->setForeColor(White);
+    lblSlide->setAlignment(Qt::AlignCenter);
+    lblSlide->setWordWrap(false);
+    platform::setClassicFont(lblSlide, 12, true);
+
+    cmdSlideSel = new platform::CommandButton(fraRGBColors, QStringLiteral("cmdSlideSel"),
+                                              QStringLiteral("Press to Change/Select Color Box"));
+    placeTwips(cmdSlideSel, 120, 1560, 3300, 300);
+}
+
+void frmTintora::buildTypedValues(QWidget *client)
+{
+    Frame3 = new platform::Frame(client, QStringLiteral("Frame3"),
+                                 QStringLiteral("Type in a Decimal Value in Each Box"));
+    placeTwips(Frame3, 3720, 4320, 3255, 1935);
+
+    picDecValue = new platform::PictureBox(Frame3, QStringLiteral("picDecValue"));
+    placeTwips(picDecValue, 120, 240, 3015, 615);
+    Label4 = new platform::Label(Frame3, QStringLiteral("Label4"),
+                                 QStringLiteral("Type in a Hexadecimal Value in Each Box"));
+    placeTwips(Label4, 120, 960, 3015, 255);
+    pic3HexValue = new platform::PictureBox(Frame3, QStringLiteral("pic3HexValue"));
+    placeTwips(pic3HexValue, 120, 1200, 3015, 615);
+
+    const std::array<int, 3> columns { 0, 720, 1440 };
+    const std::array<int, 3> channelLabelColumns { 360, 1080, 1800 };
+    const std::array<QString, 3> channels { QStringLiteral("R"), QStringLiteral("G"),
+                                            QStringLiteral("B") };
+    for (std::size_t i = 0; i < 6; ++i) {
+        const bool hex = i >= 3;
+        QWidget *panel = hex ? static_cast<QWidget *>(pic3HexValue) : picDecValue;
+        const std::size_t c = i % 3;
+        Label2[i] = new platform::Label(panel, QStringLiteral("Label2(%1)").arg(i),
+                                        hex ? QStringLiteral("00-FF") : QStringLiteral("0-255"));
+        placeTwips(Label2[i], columns[c], 0, 495, 255);
+        txtColValue[i] = new platform::TextBox(panel, QStringLiteral("txtColValue(%1)").arg(i),
+                                               hex ? QStringLiteral("FF") : QStringLiteral("255"));
+        txtColValue[i]->setMaxLength(hex ? 2 : 3);
+        // The first hexadecimal box sits a few twips right of the column, as it was drawn.
+        placeTwips(txtColValue[i], i == 3 ? 5 : columns[c], 240, 375, 285);
+        Label3[i] = new platform::Label(panel, QStringLiteral("Label3(%1)").arg(i), channels[c]);
+        placeTwips(Label3[i], channelLabelColumns[c], 240, 255, 375);
+        platform::setClassicFont(Label3[i], 9.75, true);
+    }
+    cmdDecColVal = new platform::CommandButton(picDecValue, QStringLiteral("cmdDecColVal"),
+                                               QStringLiteral("OK"));
+    placeTwips(cmdDecColVal, 2280, 120, 615, 375);
+    cmdHexColVal = new platform::CommandButton(pic3HexValue, QStringLiteral("cmdHexColVal"),
+                                               QStringLiteral("OK"));
+    placeTwips(cmdHexColVal, 2280, 120, 615, 375);
+}
+
+void frmTintora::buildNameAndButtons(QWidget *client)
+{
+    Frame4 = new platform::Frame(client, QStringLiteral("Frame4"),
+                                 QStringLiteral("Select Color Name"));
+    placeTwips(Frame4, 60, 6240, 3495, 855);
+    Combo1 = new platform::ComboBox(Frame4, QStringLiteral("Combo1"));
+    placeTwips(Combo1, 120, 360, 3255, 315);
+
+    Frame6 = new platform::Frame(client, QStringLiteral("Frame6"));
+    placeTwips(Frame6, 3720, 6240, 3255, 855);
+    cmdShowMeColors = new platform::CommandButton(Frame6, QStringLiteral("cmdShowMeColors"),
+                                                  QStringLiteral("More  Colors..."));
+    placeTwips(cmdShowMeColors, 120, 240, 1095, 495);
+    cmdFont = new platform::CommandButton(Frame6, QStringLiteral("cmdFont"),
+                                          QStringLiteral("Font Select"));
+    placeTwips(cmdFont, 1320, 240, 855, 495);
+    cmdExit = new platform::CommandButton(Frame6, QStringLiteral("cmdExit"),
+                                          QStringLiteral("Exit"));
+    placeTwips(cmdExit, 2280, 240, 855, 495);
+
+    imImport = new platform::ImageHolder(client, QStringLiteral("imImport"),
+                                         QStringLiteral(":/menu/import.png"));
+    imExport = new platform::ImageHolder(client, QStringLiteral("imExport"),
+                                         QStringLiteral(":/menu/export.png"));
+    imAbout = new platform::ImageHolder(client, QStringLiteral("imAbout"),
+                                        QStringLiteral(":/menu/about.png"));
+    imEmail = new platform::ImageHolder(client, QStringLiteral("imEmail"),
+                                        QStringLiteral(":/menu/email.png"));
+    imHelp = new platform::ImageHolder(client, QStringLiteral("imHelp"),
+                                       QStringLiteral(":/menu/help.png"));
+    imExit = new platform::ImageHolder(client, QStringLiteral("imExit"),
+                                       QStringLiteral(":/menu/exit.png"));
+}
+
+void frmTintora::buildMenu()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    auto item = [this](const char *name, const QString &caption, const QKeySequence &shortcut) {
+        QAction *action = mnuFile->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        return action;
+    };
+    auto separator = [this](const char *name) {
+        mnuFile->addSeparator()->setObjectName(QLatin1String(name));
+    };
+    mnuImport = item("mnuImport", QStringLiteral("&Import"), QKeySequence(QStringLiteral("Ctrl+I")));
+    mnuExport = item("mnuExport", QStringLiteral("Ex&port"), QKeySequence(QStringLiteral("Ctrl+P")));
+    separator("mnusep1");
+    mnuAbout = item("mnuAbout", QStringLiteral("&About..."), QKeySequence(QStringLiteral("Ctrl+A")));
+    separator("mnusep2");
+    mnuEmail = item("mnuEmail", QStringLiteral("&Email the Author"),
+                    QKeySequence(QStringLiteral("Ctrl+E")));
+    separator("mnusep3");
+    mnuHelp = item("mnuHelp", QStringLiteral("&Help"), QKeySequence(QStringLiteral("Ctrl+H")));
+    separator("mnusep9");
+    mnuExit = item("mnuExit", QStringLiteral("Exit"), QKeySequence());
+}
+
+void frmTintora::buildToolbar(QWidget *client)
+{
+    const std::array<QString, 5> pictures { QStringLiteral(":/toolbar/import.png"),
+                                            QStringLiteral(":/toolbar/export.png"),
+                                            QStringLiteral(":/toolbar/about.png"),
+                                            QStringLiteral(":/toolbar/email.png"),
+                                            QStringLiteral(":/toolbar/help.png") };
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        ImageList1[i] = QIcon(pictures[i]);
+
+    Toolbar1 = new QToolBar(client);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setIconSize(QSize(16, 16));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    placeTwips(Toolbar1, 0, 0, 7080, 630);
+
+    struct ButtonDesign
+    {
+        const char *key;
+        int image; // 1-based in ImageList1; 0 for a separator
+        const char *tip;
+    };
+    const std::array<ButtonDesign, 8> buttons { {
+            { "Import", 1, "Opens a file - Replace the U.S.Colors." },
+            { "Export", 2, "Save a file as a color scheme." },
+            { "", 0, "" },
+            { "", 0, "" },
+            { "About", 3, "Information" },
+            { "Help", 5, "Brings up the help file." },
+            { "", 0, "" },
+            { "Email", 4, "Send Author feedback." },
+    } };
+    for (const auto &button : buttons) {
+        if (button.image == 0) {
+            Toolbar1->addSeparator();
+            continue;
+        }
+        const QString key = QLatin1String(button.key);
+        QAction *action = Toolbar1->addAction(ImageList1[static_cast<std::size_t>(button.image - 1)],
+                                              key);
+        action->setObjectName(QStringLiteral("Toolbar1.") + key);
+        action->setData(key);
+        action->setToolTip(QLatin1String(button.tip));
+        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    }
+}
+
+void frmTintora::connectHandlers()
+{
+    for (int i = 0; i < 35; ++i) {
+        connect(Picture1[static_cast<std::size_t>(i)], &platform::ColourBox::mouseDown, this,
+                [this, i](int button, int shift, float x, float y) {
+                    Picture1_MouseDown(i, button, shift, x, y);
+                });
+    }
+    connect(txtHexValue, &platform::MultiLineTextBox::changed, this,
+            &frmTintora::txtHexValue_Change);
+    for (int i = 0; i < 3; ++i)
+        connect(Slide[static_cast<std::size_t>(i)], &platform::Slider::changed, this,
+                [this, i] { Slide_Change(i); });
+    connect(cmdSlideSel, &QPushButton::clicked, this, &frmTintora::cmdSlideSel_Click);
+    for (int i = 0; i < 6; ++i)
+        connect(txtColValue[static_cast<std::size_t>(i)], &platform::TextBox::keyPress, this,
+                [this, i](int &keyAscii) { txtColValue_KeyPress(i, keyAscii); });
+    connect(cmdDecColVal, &QPushButton::clicked, this, &frmTintora::cmdDecColVal_Click);
+    connect(cmdHexColVal, &QPushButton::clicked, this, &frmTintora::cmdHexColVal_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmTintora::cmdExit_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmTintora::mnuExit_Click);
+
+    connect(Combo1, &platform::ComboBox::keyPress, this, &frmTintora::Combo1_KeyPress);
+    connect(Combo1, &platform::ComboBox::changed, this, &frmTintora::Combo1_Change);
+    connect(Combo1, &platform::ComboBox::click, this, &frmTintora::Combo1_Click);
+    connect(Combo1, &platform::ComboBox::gotFocus, this, &frmTintora::Combo1_GotFocus);
+
+    connect(cmdShowMeColors, &QPushButton::clicked, this, &frmTintora::cmdShowMeColors_Click);
+    connect(cmdFont, &QPushButton::clicked, this, &frmTintora::cmdFont_Click);
+    connect(lblShowCB, &platform::Label::click, this, &frmTintora::lblShowCB_Click);
+    connect(Check1, &platform::CheckBox::click, this, &frmTintora::Check1_Click);
+
+    connect(mnuImport, &QAction::triggered, this, [this] { mnuImport_Click(0); });
+    connect(mnuExport, &QAction::triggered, this, [this] { mnuExport_Click(1); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(3); });
+    connect(mnuEmail, &QAction::triggered, this, [this] { mnuEmail_Click(5); });
+    connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(7); });
+}
+
+void frmTintora::Form_Load()
+{
+    setMenuPictures();
+    UserColorsChanged = false;
+    setUpToolTips();
+    Check1_Click();
+    LoadStartUpData();
+    picColorSel_Change();
+}
+
+void frmTintora::setMenuPictures()
+{
+    const std::array<std::pair<QAction *, platform::ImageHolder *>, 6> pictures { {
+            { mnuImport, imImport },
+            { mnuExport, imExport },
+            { mnuAbout, imAbout },
+            { mnuEmail, imEmail },
+            { mnuHelp, imHelp },
+            { mnuExit, imExit },
+    } };
+    for (const auto &[action, holder] : pictures)
+        action->setIcon(QIcon(holder->picture()));
+}
+
+void frmTintora::LoadStartUpData()
+{
+    auto openFile = [](const char *name) {
+        FileError error;
+        return platform::files().openForInput(
+                platform::programFilePath(QLatin1String(name)).toStdString(), error);
+    };
+    // Reads count RRGGBB records into Picture1(first ..); false at the first failure.
+    auto loadColours = [this, &openFile](const char *name, int first, int count) {
+        auto file = openFile(name);
+        if (!file)
+            return false;
+        for (int i = first; i < first + count; ++i) {
+            const auto field = file->readField();
+            if (!field)
+                return false;
+            const auto colour = readColourRecord(*field, DigitOrder::RRGGBB);
+            if (!colour)
+                return false;
+            Picture1[static_cast<std::size_t>(i)]->setBackColor(*colour);
+        }
+        return true;
+    };
+
+    if (!loadColours("StartUpColors", 0, 21))
+        return;
+    if (!loadColours("UserDefColors.col", 21, 14))
+        return;
+
+    auto names = openFile("ListBoxColorNames.txt");
+    if (!names)
+        return;
+    std::size_t i = 0;
+    while (!names->atEnd()) {
+        if (i > 500)
+            return; // the list is full
+        const auto name = names->readField();
+        if (!name)
+            return;
+        const auto value = names->readField();
+        if (!value)
+            return;
+        ColorNameValues[i] = *value;
+        Combo1->addListItem(QString::fromLocal8Bit(*name));
+        if (value->empty())
+            break;
+        ++i;
+    }
+    names.reset();
+
+    Picture1_MouseDown(0, 1, 0, 0, 0);
+}
+
+void frmTintora::closeEvent(QCloseEvent *event)
+{
+    int cancel = 0;
+    Form_QueryUnload(cancel, 0);
+    if (cancel != 0)
+        event->ignore();
+    else
+        event->accept();
+}
+
+} // namespace swatchly

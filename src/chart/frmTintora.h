@@ -1,0 +1,175 @@
+// The colour chart window, the program's one main window.
+//
+// It holds the chart of 35 colour boxes (`Picture1`: 0 to 20 the chart colours, 21 to 34 the
+// Users Special Colors), the current colour (the background of `picColorSel`) with its
+// hexadecimal and decimal displays, three channel sliders with a preview strip, six typed
+// channel boxes, the colour-name box, the toolbar and the File menu.
+//
+// Every way of choosing a colour sets the current colour and then calls `picColorSel_Change`
+// (the two displays, and through the hexadecimal one the clipboard) and
+// `ShowColorsInHexDecTextBoxes` (the six channel boxes and the sliders). Controls raise their
+// change events nested inside the setting call, so moving a slider from code runs
+// `Slide_Change` at once; the handlers rely on that order.
+//
+// The handlers live beside their behaviour: construction and start-up in frmTintora.cpp, the
+// current colour and sliders in CurrentColour.cpp, typed values in TypedValues.cpp, exit in
+// Exit.cpp, colour names in ColourNames.cpp, the dialogs and the clipboard viewer in
+// ChartDialogs.cpp, the tips in tooltips/, the menu and toolbar commands in commands/.
+#pragma once
+
+#include "chart/TypeAheadCombo.h"
+#include "colour/Colour.h"
+#include "platform/CommonDialog.h"
+#include "platform/Controls.h"
+
+#include <QIcon>
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace swatchly {
+
+class cToolTip;
+
+class frmTintora : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit frmTintora(QWidget *parent = nullptr);
+    ~frmTintora() override;
+
+    // The current colour: the background of picColorSel.
+    ColourValue currentColour() const { return picColorSel->backColor(); }
+    QIcon windowIconPicture() const { return m_icon; }
+
+    // ---- Controls, named as the window's design names them ----
+    QToolBar *Toolbar1 = nullptr;
+    std::array<QIcon, 5> ImageList1;
+    platform::CommonDialog *cdColor = nullptr;
+    platform::CommonDialog *cdbFont = nullptr;
+
+    platform::Frame *Frame1 = nullptr;
+    platform::Label *Label5 = nullptr;
+    std::array<platform::ColourBox *, 35> Picture1 {};
+    platform::Label *Label1 = nullptr;
+    std::array<platform::Line *, 11> Lines {}; // Line1 .. Line11 at 0 .. 10
+    platform::CheckBox *Check1 = nullptr;
+    platform::Frame *Frame2 = nullptr;
+    platform::ColourBox *picColorSel = nullptr;
+    platform::Frame *Frame5 = nullptr;
+    platform::MultiLineTextBox *txtHexValue = nullptr;
+    platform::Label *lblShowCB = nullptr;
+    platform::MultiLineTextBox *txtDecValue = nullptr;
+    platform::Frame *fraRGBColors = nullptr;
+    std::array<platform::Label *, 3> lblRGB {};
+    std::array<platform::Slider *, 3> Slide {};
+    platform::Label *lblSlide = nullptr;
+    platform::CommandButton *cmdSlideSel = nullptr;
+    platform::Frame *Frame3 = nullptr;
+    platform::PictureBox *picDecValue = nullptr;
+    std::array<platform::Label *, 6> Label2 {};
+    std::array<platform::TextBox *, 6> txtColValue {};
+    std::array<platform::Label *, 6> Label3 {};
+    platform::CommandButton *cmdDecColVal = nullptr;
+    platform::Label *Label4 = nullptr;
+    platform::PictureBox *pic3HexValue = nullptr;
+    platform::CommandButton *cmdHexColVal = nullptr;
+    platform::Frame *Frame4 = nullptr;
+    platform::ComboBox *Combo1 = nullptr;
+    platform::Frame *Frame6 = nullptr;
+    platform::CommandButton *cmdShowMeColors = nullptr;
+    platform::CommandButton *cmdFont = nullptr;
+    platform::CommandButton *cmdExit = nullptr;
+    platform::ImageHolder *imImport = nullptr;
+    platform::ImageHolder *imExport = nullptr;
+    platform::ImageHolder *imAbout = nullptr;
+    platform::ImageHolder *imEmail = nullptr;
+    platform::ImageHolder *imHelp = nullptr;
+    platform::ImageHolder *imExit = nullptr;
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuImport = nullptr;
+    QAction *mnuExport = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnuEmail = nullptr;
+    QAction *mnuHelp = nullptr;
+    QAction *mnuExit = nullptr;
+
+    // ---- Window state ----
+    bool UserColorsChanged = false;
+    std::array<std::string, 501> ColorNameValues;
+
+    // The six tip managers, created on their first use.
+    std::unique_ptr<cToolTip> ttUserColors;
+    std::unique_ptr<cToolTip> ttSlideRed;
+    std::unique_ptr<cToolTip> ttSlideGreen;
+    std::unique_ptr<cToolTip> ttSlideBlue;
+    std::unique_ptr<cToolTip> ttFont;
+    std::unique_ptr<cToolTip> ttMoreColors;
+
+    // ---- Event handlers and the window's named procedures ----
+    void Form_Load();
+    void Form_QueryUnload(int &Cancel, int UnloadMode);
+
+    void Picture1_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void picColorSel_Change();
+    void ShowColorsInHexDecTextBoxes();
+    void txtHexValue_Change();
+
+    void Slide_Change(int Index);
+    void cmdSlideSel_Click();
+
+    void txtColValue_KeyPress(int Index, int &KeyAscii);
+    void cmdDecColVal_Click();
+    void cmdHexColVal_Click();
+
+    void cmdExit_Click();
+    void mnuExit_Click();
+
+    void Combo1_KeyPress(int &KeyAscii);
+    void Combo1_Change();
+    void Combo1_Click();
+    void Combo1_GotFocus();
+    void CompleteComboText();
+
+    void cmdShowMeColors_Click();
+    void cmdFont_Click();
+    void lblShowCB_Click();
+
+    void Check1_Click();
+
+    void Toolbar1_ButtonClick(const QString &Key);
+    void mnuImport_Click(int Index = 0);
+    void mnuExport_Click(int Index = 0);
+    void mnuAbout_Click(int Index = 0);
+    void mnuEmail_Click(int Index = 0);
+    void mnuHelp_Click(int Index = 0);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildChart(QWidget *client);
+    void buildValueFrames(QWidget *client);
+    void buildSliders(QWidget *client);
+    void buildTypedValues(QWidget *client);
+    void buildNameAndButtons(QWidget *client);
+    void buildMenu();
+    void buildToolbar(QWidget *client);
+    void connectHandlers();
+
+    void LoadStartUpData();
+    void setMenuPictures();
+    void setUpToolTips();
+    void foundColourName(int index);
+
+    TypeAheadCombo m_typeAhead;
+    QIcon m_icon;
+};
+
+} // namespace swatchly

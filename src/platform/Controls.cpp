@@ -1,0 +1,543 @@
+#include "platform/Controls.h"
+
+#include "platform/Geometry.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+
+namespace swatchly::platform {
+
+QColor toQColor(ColourValue value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    if ((bits & 0xFF000000u) == 0x80000000u) {
+        const QPalette palette = QApplication::palette();
+        switch (bits & 0xFF) {
+        case 5: // window background
+            return palette.color(QPalette::Base);
+        case 8: // window text
+            return palette.color(QPalette::Text);
+        case 11: // inactive border
+            return palette.color(QPalette::Window).darker(105);
+        default: // 15, button face, and the rest
+            return palette.color(QPalette::Button);
+        }
+    }
+    return QColor(redOf(value), greenOf(value), blueOf(value));
+}
+
+ColourValue fromQColor(const QColor &colour)
+{
+    return RGB(colour.red(), colour.green(), colour.blue());
+}
+
+int characterCode(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    default:
+        break;
+    }
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Control characters of the letter keys: Ctrl+C 3, Ctrl+V 22, Ctrl+X 24 ...
+        if (event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+            return event->key() - Qt::Key_A + 1;
+        return -1;
+    }
+    const QString text = event->text();
+    if (text.size() != 1)
+        return -1;
+    const QChar ch = text.at(0);
+    if (ch.unicode() == 127)
+        return -1; // Delete types no character
+    if (ch.unicode() < 32 && ch.unicode() != 27 && ch.unicode() != 9)
+        return ch.unicode();
+    if (!ch.isPrint())
+        return -1;
+    return ch.unicode();
+}
+
+int mouseButtonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int shiftMask(Qt::KeyboardModifiers modifiers)
+{
+    int mask = 0;
+    if (modifiers & Qt::ShiftModifier)
+        mask |= 1;
+    if (modifiers & Qt::ControlModifier)
+        mask |= 2;
+    if (modifiers & Qt::AltModifier)
+        mask |= 4;
+    return mask;
+}
+
+void setClassicFont(QWidget *widget, double pointSize, bool bold)
+{
+    QFont font = widget->font();
+    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                       QStringLiteral("Arial"), QStringLiteral("Helvetica"),
+                       QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif") });
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+// ColourBox
+
+ColourBox::ColourBox(QWidget *parent, const QString &name)
+    : QFrame(parent)
+{
+    setObjectName(name);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+}
+
+void ColourBox::setBackColor(ColourValue value)
+{
+    if (value == m_backColor)
+        return;
+    m_backColor = value;
+    update();
+}
+
+void ColourBox::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), toQColor(m_backColor));
+    }
+    QFrame::paintEvent(event);
+}
+
+void ColourBox::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF at = event->position();
+    emit mouseDown(mouseButtonCode(event->button()), shiftMask(event->modifiers()),
+                   static_cast<float>(at.x() * 15), static_cast<float>(at.y() * 15));
+}
+
+// Label
+
+Label::Label(QWidget *parent, const QString &name, const QString &caption)
+    : QLabel(caption, parent)
+{
+    setObjectName(name);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Label::setBackColor(ColourValue value)
+{
+    m_backColor = value;
+    m_backColorSet = true;
+    applyColours();
+}
+
+void Label::setForeColor(ColourValue value)
+{
+    m_foreColor = value;
+    m_foreColorSet = true;
+    applyColours();
+}
+
+void Label::applyColours()
+{
+    QPalette pal = palette();
+    if (m_backColorSet) {
+        pal.setColor(QPalette::Window, toQColor(m_backColor));
+        setAutoFillBackground(true);
+    }
+    if (m_foreColorSet)
+        pal.setColor(QPalette::WindowText, toQColor(m_foreColor));
+    setPalette(pal);
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit click();
+}
+
+// TextBox
+
+TextBox::TextBox(QWidget *parent, const QString &name, const QString &text)
+    : QLineEdit(text, parent)
+{
+    setObjectName(name);
+    connect(this, &QLineEdit::textChanged, this, [this] { emit changed(); });
+}
+
+void TextBox::setText(const QString &text)
+{
+    if (text == QLineEdit::text())
+        return;
+    QLineEdit::setText(text);
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    int code = characterCode(event);
+    if (code >= 0) {
+        emit keyPress(code);
+        if (code == 0) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// MultiLineTextBox
+
+MultiLineTextBox::MultiLineTextBox(QWidget *parent, const QString &name, const QString &text)
+    : QPlainTextEdit(parent)
+{
+    setObjectName(name);
+    setText(text);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_settingText)
+            emit changed();
+    });
+}
+
+QString MultiLineTextBox::text() const
+{
+    QString plain = toPlainText();
+    plain.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return plain;
+}
+
+void MultiLineTextBox::setText(const QString &text)
+{
+    if (text == this->text())
+        return;
+    m_settingText = true;
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(plain);
+    m_settingText = false;
+    emit changed();
+}
+
+// Slider
+
+Slider::Slider(QWidget *parent, const QString &name, int min, int max, int smallChange,
+               int largeChange)
+    : QScrollBar(Qt::Horizontal, parent)
+{
+    setObjectName(name);
+    setRange(min, max);
+    setSingleStep(smallChange);
+    setPageStep(largeChange);
+    connect(this, &QScrollBar::valueChanged, this, [this] { emit changed(); });
+}
+
+// CommandButton
+
+CommandButton::CommandButton(QWidget *parent, const QString &name, const QString &caption)
+    : QPushButton(caption, parent)
+{
+    setObjectName(name);
+    setAutoDefault(false);
+}
+
+// CheckBox
+
+CheckBox::CheckBox(QWidget *parent, const QString &name, const QString &caption, int value)
+    : QCheckBox(caption, parent)
+{
+    setObjectName(name);
+    setChecked(value == 1);
+    connect(this, &QCheckBox::clicked, this, [this] { emit click(); });
+}
+
+void CheckBox::setValue(int value)
+{
+    const bool checked = value == 1;
+    if (checked == isChecked())
+        return;
+    setChecked(checked);
+    emit click();
+}
+
+// OptionButton
+
+OptionButton::OptionButton(QWidget *parent, const QString &name, const QString &caption)
+    : QRadioButton(caption, parent)
+{
+    setObjectName(name);
+    connect(this, &QRadioButton::clicked, this, [this] { emit click(); });
+}
+
+void OptionButton::setValue(bool chosen)
+{
+    if (chosen == isChecked())
+        return;
+    if (chosen) {
+        setChecked(true);
+        emit click();
+        return;
+    }
+    // Clearing the chosen option of a group leaves none chosen, which auto-exclusive buttons
+    // would otherwise refuse.
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+// Frame
+
+Frame::Frame(QWidget *parent, const QString &name, const QString &caption)
+    : QGroupBox(caption, parent)
+{
+    setObjectName(name);
+    setFlat(false);
+}
+
+// PictureBox
+
+PictureBox::PictureBox(QWidget *parent, const QString &name)
+    : QFrame(parent)
+{
+    setObjectName(name);
+    setFrameStyle(QFrame::NoFrame);
+}
+
+// Line
+
+Line::Line(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2,
+           ColourValue colour, int width)
+    : QWidget(parent)
+    , m_colour(colour)
+    , m_width(width)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const int px1 = twips(x1), py1 = twips(y1), px2 = twips(x2), py2 = twips(y2);
+    const int left = std::min(px1, px2), top = std::min(py1, py2);
+    setGeometry(left, top, std::abs(px2 - px1) + width, std::abs(py2 - py1) + width);
+    m_line = QLine(px1 - left, py1 - top, px2 - left, py2 - top);
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QPen pen(toQColor(m_colour));
+    pen.setWidth(m_width);
+    pen.setCapStyle(Qt::SquareCap);
+    painter.setPen(pen);
+    painter.drawLine(m_line.translated(m_width / 2, m_width / 2));
+}
+
+// ImageHolder
+
+ImageHolder::ImageHolder(QWidget *parent, const QString &name, const QString &resource)
+    : QLabel(parent)
+    , m_picture(resource)
+{
+    setObjectName(name);
+    setPixmap(m_picture);
+    hide();
+}
+
+// ComboBox
+
+ComboBox::ComboBox(QWidget *parent, const QString &name, bool sorted)
+    : QComboBox(parent)
+    , m_sorted(sorted)
+{
+    setObjectName(name);
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(12);
+    setCurrentIndex(-1);
+    lineEdit()->installEventFilter(this);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        m_listIndex = -1;
+        emit changed();
+    });
+    connect(this, &QComboBox::activated, this, &ComboBox::onActivated);
+}
+
+QString ComboBox::text() const
+{
+    return lineEdit()->text();
+}
+
+void ComboBox::setText(const QString &text)
+{
+    if (text == lineEdit()->text())
+        return;
+    m_listIndex = -1;
+    lineEdit()->setText(text);
+    emit changed();
+}
+
+int ComboBox::selStart() const
+{
+    return lineEdit()->hasSelectedText() ? lineEdit()->selectionStart()
+                                         : lineEdit()->cursorPosition();
+}
+
+int ComboBox::selLength() const
+{
+    return lineEdit()->hasSelectedText() ? lineEdit()->selectedText().size() : 0;
+}
+
+void ComboBox::setSelection(int start, int length)
+{
+    const int size = static_cast<int>(lineEdit()->text().size());
+    start = std::clamp(start, 0, size);
+    length = std::clamp(length, 0, size - start);
+    if (length == 0) {
+        lineEdit()->deselect();
+        lineEdit()->setCursorPosition(start);
+        return;
+    }
+    // Select backwards so the caret stays where the typed text ends.
+    lineEdit()->setSelection(start + length, -length);
+}
+
+void ComboBox::setListIndex(int index)
+{
+    if (index < -1 || index >= count() || index == m_listIndex)
+        return;
+    m_listIndex = index;
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(index);
+    }
+    if (index < 0)
+        return; // the typed text and caret stay as they are
+    const QString itemText = this->itemText(index);
+    if (lineEdit()->text() != itemText) {
+        lineEdit()->setText(itemText);
+        emit changed();
+    }
+    emit click();
+}
+
+void ComboBox::addListItem(const QString &item)
+{
+    const QString keep = lineEdit()->text();
+    const QSignalBlocker blocker(this);
+    if (m_sorted) {
+        int at = 0;
+        while (at < count() && QString::compare(itemText(at), item, Qt::CaseInsensitive) <= 0)
+            ++at;
+        insertItem(at, item);
+        if (m_listIndex >= at)
+            ++m_listIndex;
+    } else {
+        addItem(item);
+    }
+    setCurrentIndex(m_listIndex);
+    if (lineEdit()->text() != keep)
+        lineEdit()->setText(keep);
+}
+
+void ComboBox::removeListItem(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    const QString keep = lineEdit()->text();
+    const QSignalBlocker blocker(this);
+    removeItem(index);
+    if (m_listIndex == index)
+        m_listIndex = -1;
+    else if (m_listIndex > index)
+        --m_listIndex;
+    setCurrentIndex(m_listIndex);
+    if (lineEdit()->text() != keep)
+        lineEdit()->setText(keep);
+}
+
+void ComboBox::clearList()
+{
+    const QString keep = lineEdit()->text();
+    const QSignalBlocker blocker(this);
+    clear();
+    m_listIndex = -1;
+    lineEdit()->setText(keep);
+}
+
+int ComboBox::findPrefix(const QString &text) const
+{
+    const int n = count();
+    for (int step = 1; step <= n; ++step) {
+        const int index = step % n; // items 1 .. n-1, then item 0
+        if (itemText(index).startsWith(text, Qt::CaseInsensitive))
+            return index;
+    }
+    return -1;
+}
+
+bool ComboBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+        auto *keyEvent = static_cast<QKeyEvent *>(event);
+        int code = characterCode(keyEvent);
+        if (code >= 0) {
+            emit keyPress(code);
+            if (code == 0)
+                return true;
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void ComboBox::focusInEvent(QFocusEvent *event)
+{
+    QComboBox::focusInEvent(event);
+    // Focus that comes back from the drop-down list or from another window is no entry into
+    // the box.
+    const auto reason = event->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        emit gotFocus();
+}
+
+void ComboBox::onActivated(int index)
+{
+    m_listIndex = index;
+    if (lineEdit()->text() != itemText(index)) {
+        const QSignalBlocker blocker(this);
+        lineEdit()->setText(itemText(index));
+    }
+    emit click();
+}
+
+} // namespace swatchly::platform

@@ -1,0 +1,271 @@
+// Thin control classes with the event rules the windows are written against.
+//
+// Setting a value, text, list index or check state from code raises the control's change (or
+// click) event at once, nested inside the setting call; setting the value a control already
+// holds raises nothing. Qt's own signals differ in places, so each control emits its own
+// `changed()` / `click()` exactly by these rules, and the windows connect to those only.
+// Key presses reach the window as a character code that the handler may set to 0 to discard
+// the character (Backspace 8, Enter 13, Ctrl+C 3, Ctrl+V 22, Ctrl+X 24, printable characters
+// their code). Mouse-down events carry the button (1 left, 2 right, 4 middle) and the
+// modifier mask (1 Shift, 2 Ctrl, 4 Alt).
+#pragma once
+
+#include "colour/Colour.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace swatchly::platform {
+
+// The Qt colour that shows a colour value; system colours (high byte 0x80) show the platform's
+// colour of that index, button face above all.
+QColor toQColor(ColourValue value);
+ColourValue fromQColor(const QColor &colour);
+
+// The character code of a key event as the key handlers see it, or -1 for a key that types no
+// character (Delete, cursor keys, modifiers).
+int characterCode(const QKeyEvent *event);
+
+int mouseButtonCode(Qt::MouseButton button);
+int shiftMask(Qt::KeyboardModifiers modifiers);
+
+// Sets a widget's font to the classic dialog face at the given size (the platform's sans serif
+// stands in where that face is missing).
+void setClassicFont(QWidget *widget, double pointSize, bool bold = false);
+
+// A picture box used as a colour box: shows its BackColor and reports mouse-down.
+class ColourBox : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit ColourBox(QWidget *parent, const QString &name);
+
+    ColourValue backColor() const { return m_backColor; }
+    void setBackColor(ColourValue value);
+
+signals:
+    void mouseDown(int button, int shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    ColourValue m_backColor = ButtonFace;
+};
+
+// A label with BackColor/ForeColor as colour values and a click event.
+class Label : public QLabel
+{
+    Q_OBJECT
+public:
+    Label(QWidget *parent, const QString &name, const QString &caption = {});
+
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+    ColourValue backColor() const { return m_backColor; }
+    void setBackColor(ColourValue value);
+    ColourValue foreColor() const { return m_foreColor; }
+    void setForeColor(ColourValue value);
+
+signals:
+    void click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void applyColours();
+
+    ColourValue m_backColor = ButtonFace;
+    ColourValue m_foreColor = 0;
+    bool m_backColorSet = false;
+    bool m_foreColorSet = false;
+    bool m_pressed = false;
+};
+
+// Single-line text box with a length limit and a key filter.
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    TextBox(QWidget *parent, const QString &name, const QString &text = {});
+
+    void setText(const QString &text);
+
+signals:
+    void changed();
+    // The handler may set keyAscii to 0 to discard the character.
+    void keyPress(int &keyAscii);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// Multi-line text box. Its text keeps CR LF line ends as the program writes them.
+class MultiLineTextBox : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    MultiLineTextBox(QWidget *parent, const QString &name, const QString &text = {});
+
+    QString text() const;
+    void setText(const QString &text);
+
+signals:
+    void changed();
+
+private:
+    bool m_settingText = false;
+};
+
+// Horizontal scroll bar used as a slider; changed() on every change of its value.
+class Slider : public QScrollBar
+{
+    Q_OBJECT
+public:
+    Slider(QWidget *parent, const QString &name, int min, int max, int smallChange,
+           int largeChange);
+
+signals:
+    void changed();
+};
+
+class CommandButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    CommandButton(QWidget *parent, const QString &name, const QString &caption);
+};
+
+// Check box with the values 0 and 1; click() when the user clicks it (after the value
+// toggled) and when code changes the value.
+class CheckBox : public QCheckBox
+{
+    Q_OBJECT
+public:
+    CheckBox(QWidget *parent, const QString &name, const QString &caption, int value);
+
+    int value() const { return isChecked() ? 1 : 0; }
+    void setValue(int value);
+
+signals:
+    void click();
+};
+
+// Option button; choosing it, by the user or by code, raises click().
+class OptionButton : public QRadioButton
+{
+    Q_OBJECT
+public:
+    OptionButton(QWidget *parent, const QString &name, const QString &caption);
+
+    bool value() const { return isChecked(); }
+    // true chooses the option and raises click() when it was not chosen; false clears it
+    // without any event.
+    void setValue(bool chosen);
+
+signals:
+    void click();
+};
+
+// A frame with a caption; its children are placed relative to its top-left corner.
+class Frame : public QGroupBox
+{
+    Q_OBJECT
+public:
+    Frame(QWidget *parent, const QString &name, const QString &caption = {});
+};
+
+// A picture box used only as a container of other controls.
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+public:
+    PictureBox(QWidget *parent, const QString &name);
+};
+
+// A decoration line from (x1, y1) to (x2, y2), in twips of its container.
+class Line : public QWidget
+{
+    Q_OBJECT
+public:
+    Line(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2,
+         ColourValue colour = 0, int width = 1);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLine m_line;
+    ColourValue m_colour;
+    int m_width;
+};
+
+// An invisible holder of a picture.
+class ImageHolder : public QLabel
+{
+    Q_OBJECT
+public:
+    ImageHolder(QWidget *parent, const QString &name, const QString &resource);
+
+    QPixmap picture() const { return m_picture; }
+
+private:
+    QPixmap m_picture;
+};
+
+// An editable drop-down combo box with the list rules the type-ahead name boxes rely on:
+// ListIndex is -1 after the user edits the text, setting it shows the item's text, and the
+// prefix search starts after item 0 and ends with item 0, ignoring case.
+class ComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    ComboBox(QWidget *parent, const QString &name, bool sorted = false);
+
+    QString text() const;
+    void setText(const QString &text);
+    int selStart() const;
+    int selLength() const;
+    void setSelection(int start, int length);
+
+    int listIndex() const { return m_listIndex; }
+    void setListIndex(int index);
+    QString list(int index) const { return itemText(index); }
+    int listCount() const { return count(); }
+    void addListItem(const QString &item);
+    void removeListItem(int index);
+    void clearList();
+
+    // Index of the first item that begins with text (case ignored), searching items 1 to the
+    // last and then item 0; -1 when none does.
+    int findPrefix(const QString &text) const;
+
+signals:
+    void changed();
+    void click();
+    void keyPress(int &keyAscii);
+    void gotFocus();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void onActivated(int index);
+
+    bool m_sorted;
+    int m_listIndex = -1;
+};
+
+} // namespace swatchly::platform

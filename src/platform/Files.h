@@ -1,0 +1,58 @@
+// Sequential text files: open for reading or writing, read the next field, write a field with
+// its line end, end-of-file test, close, delete. Failures are values: a code and a
+// description in the classic BASIC numbering (53 "File not found", 62 "Input past end of
+// file", 70 "Permission denied", 75 "Path/File access error", 13 "Type mismatch").
+//
+// A file opened for writing replaces a file that may hold the user's colours, so it is
+// written beside it under a temporary name and renamed into place by commit(); a write that
+// fails, or a file dropped without commit(), leaves the old file as it was.
+#pragma once
+
+#include "schemes/core/FileError.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace swatchly::platform {
+
+class InputFile
+{
+public:
+    virtual ~InputFile() = default;
+    virtual bool atEnd() = 0;
+    // The next field, or nothing with error() set.
+    virtual std::optional<std::string> readField() = 0;
+    virtual FileError error() const = 0;
+};
+
+class OutputFile
+{
+public:
+    virtual ~OutputFile() = default;
+    virtual bool writeField(std::string_view text) = 0;
+    // Finishes the file and puts it in place of the old one.
+    virtual bool commit() = 0;
+    virtual FileError error() const = 0;
+};
+
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+    virtual std::unique_ptr<InputFile> openForInput(const std::string &path, FileError &error) = 0;
+    virtual std::unique_ptr<OutputFile> openForOutput(const std::string &path, FileError &error)
+            = 0;
+    virtual bool remove(const std::string &path, FileError &error) = 0;
+};
+
+// The file system in use; tests may install one that fails on purpose (nullptr restores the
+// real one).
+FileSystem &files();
+void setFileSystem(FileSystem *fileSystem);
+
+// The file error for an errno value of a failed open, write, rename or delete.
+FileError fileErrorFromErrno(int errorNumber);
+
+} // namespace swatchly::platform
