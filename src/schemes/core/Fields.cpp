@@ -39,8 +39,7 @@ void keep(std::string &field, char ch)
 
 FieldReader::FieldReader(std::istream &in)
     : m_in(in)
-{
-}
+{ }
 
 bool FieldReader::atEnd()
 {
