@@ -49,7 +49,8 @@ bool FieldReader::atEnd()
 
 std::optional<std::string> FieldReader::readField()
 {
-    m_error = {};
+    if (m_error.code != 0)
+        m_error = {};
     if (atEnd()) {
         m_error = fileErrors::InputPastEndOfFile;
         return std::nullopt;
