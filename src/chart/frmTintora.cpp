@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -30,7 +31,7 @@ constexpr ColourValue Black = 0;
 constexpr std::array<int, 7> ChartColumns { 120, 600, 1080, 1560, 2040, 2520, 3000 };
 constexpr std::array<int, 5> ChartRows { 360, 840, 1320, 2280, 2760 };
 
-QIcon windowIcon()
+QIcon programIcon()
 {
     QIcon icon;
     for (int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
@@ -51,7 +52,7 @@ frmTintora::frmTintora(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmTintora"));
     setWindowTitle(QStringLiteral("Swatchly"));
-    m_icon = windowIcon();
+    m_icon = programIcon();
     setWindowIcon(m_icon);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
