@@ -1,0 +1,83 @@
+// Test doubles for the platform services. Creating a FakePlatform installs them all and
+// points the program folder at a fresh temporary folder; destroying it puts the real
+// services back. Message boxes answer from a script and are all recorded.
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <optional>
+
+namespace swatchly::test {
+
+class FakePlatform final : public platform::MessageBoxes,
+                           public platform::Launcher,
+                           public platform::Dialogs,
+                           public platform::Clock
+{
+public:
+    FakePlatform();
+    ~FakePlatform() override;
+
+    QString folder() const { return m_folder.path(); }
+    QString path(const QString &fileName) const;
+    // Copies the shipped StartUpColors, UserDefColors.col and ListBoxColorNames.txt.
+    void copyShippedData();
+    void writeFile(const QString &fileName, const QByteArray &bytes);
+    QByteArray readFile(const QString &fileName) const;
+    bool exists(const QString &fileName) const;
+
+    // Message boxes: answers are taken from the front; when none is left, a Yes/No box is
+    // answered Yes and an OK box OK.
+    std::deque<platform::Answer> answers;
+    QList<platform::MessageBoxRequest> shown;
+    // Called while a box is shown, e.g. to look at the windows at that moment.
+    std::function<void(const platform::MessageBoxRequest &)> onMessageBox;
+
+    // Launcher
+    qint64 nextTaskId = 0;
+    QStringList startedPrograms;
+    QList<QUrl> openedUrls;
+
+    // Dialogs: nothing scripted means Cancel.
+    std::optional<ColourValue> colourAnswer;
+    std::optional<platform::FontChoice> fontAnswer;
+    struct ColourRequest
+    {
+        ColourValue initial;
+        QString title;
+    };
+    QList<ColourRequest> colourRequests;
+    QList<platform::FontChoice> fontRequests;
+    struct AboutRequest
+    {
+        QString title;
+        QString text;
+        bool hasIcon;
+    };
+    QList<AboutRequest> aboutRequests;
+
+    // Clock
+    QDateTime fixedNow { QDate(2001, 7, 3), QTime(14, 5, 9) };
+
+    platform::Answer show(QWidget *owner, const platform::MessageBoxRequest &request) override;
+    qint64 startProgram(const QString &path) override;
+    bool openUrl(const QUrl &url) override;
+    std::optional<ColourValue> chooseColour(QWidget *owner, ColourValue initial,
+                                            const QString &title) override;
+    std::optional<platform::FontChoice> chooseFont(QWidget *owner,
+                                                   const platform::FontChoice &initial) override;
+    void showAbout(QWidget *owner, const QString &title, const QString &text,
+                   const QIcon &icon) override;
+    QDateTime now() override { return fixedNow; }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+} // namespace swatchly::test
