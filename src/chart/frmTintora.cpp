@@ -175,8 +175,15 @@ void frmTintora::buildValueFrames(QWidget *client)
                                                  QStringLiteral("Dec Value\r\n"));
     placeTwips(txtDecValue, 2160, 240, 975, 495);
     txtDecValue->setToolTip(QStringLiteral("Decimal Value"));
-    for (auto *box : { txtHexValue, txtDecValue })
+    // Two short lines in a narrow box: no wrapping, and a slightly narrower face so that
+    // "Decimal Value" fits as it did in the classic dialog font.
+    for (auto *box : { txtHexValue, txtDecValue }) {
         box->document()->setDocumentMargin(1);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        QFont narrow = box->font();
+        narrow.setStretch(QFont::SemiCondensed);
+        box->setFont(narrow);
+    }
 }
 
 void frmTintora::buildSliders(QWidget *client)
@@ -238,6 +245,7 @@ void frmTintora::buildTypedValues(QWidget *client)
     Label4 = new platform::Label(Frame3, QStringLiteral("Label4"),
                                  QStringLiteral("Type in a Hexadecimal Value in Each Box"));
     placeTwips(Label4, 120, 960, 3015, 255);
+    Label4->setWordWrap(false);
     pic3HexValue = new platform::PictureBox(Frame3, QStringLiteral("pic3HexValue"));
     placeTwips(pic3HexValue, 120, 1200, 3015, 615);
 

@@ -97,7 +97,8 @@ void setClassicFont(QWidget *widget, double pointSize, bool bold)
     QFont font = widget->font();
     font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                        QStringLiteral("Arial"), QStringLiteral("Helvetica"),
-                       QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif") });
+                       QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"),
+                       QStringLiteral("Sans Serif") });
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     widget->setFont(font);
