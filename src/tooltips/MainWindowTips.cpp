@@ -4,8 +4,122 @@
 
 namespace swatchly {
 
-void frmTintora::setUpToolTips() { }
+namespace {
 
-void frmTintora::Check1_Click() { }
+const QString CrLf = QStringLiteral("\r\n");
+
+// A manager is made when it is first needed, so one used before the set-up still works.
+cToolTip &use(std::unique_ptr<cToolTip> &tip)
+{
+    if (!tip)
+        tip = std::make_unique<cToolTip>();
+    return *tip;
+}
+
+// Balloons in one colour pair, with the sliders' and buttons' common timing.
+void makeBalloon(std::unique_ptr<cToolTip> &tip, ColourValue background, ColourValue text,
+                 int width)
+{
+    cToolTip &t = use(tip);
+    t.setBkColor(background);
+    t.setTxtColor(text);
+    t.setDelayTime(300);
+    t.setVisibleTime(20000);
+    t.setTipWidth(width);
+    t.setStyle(2);
+}
+
+} // namespace
+
+void frmTintora::setUpToolTips()
+{
+    cToolTip &userColors = use(ttUserColors);
+    userColors.setStyle(1);
+    userColors.setDelayTime(300);
+    userColors.setVisibleTime(20000);
+
+    makeBalloon(ttSlideRed, 0x0000FF, 0x00FFFF, 75);
+    makeBalloon(ttSlideGreen, 0x00FF00, 0, 75);
+    makeBalloon(ttSlideBlue, 0xFF0000, 0xFFFFFF, 75);
+    makeBalloon(ttFont, 0, 0x00FFFF, 75);
+    makeBalloon(ttMoreColors, 0x0000FF, 0x00FFFF, 50);
+}
+
+void frmTintora::Check1_Click()
+{
+    const QString chartBox = QStringLiteral("Click to Select (Activate) this Color!");
+    const QString userColours = QStringLiteral("  To Add your own Custom Colors to these Boxes") +
+        CrLf + CrLf + QStringLiteral("Hold Down the Shift Key and Right Click your mouse button") +
+        CrLf + CrLf +
+        QStringLiteral("This box color will be the color of the 'Color you Selected' Box") + CrLf +
+        CrLf +
+        QStringLiteral("You can change the color of the 'Users Special Color' Boxes at any Time.") +
+        CrLf + CrLf + QStringLiteral("The Users Special Colors are saved when any changes occur.");
+    const QString moreColours = QStringLiteral("Colors, colors and more colors...") + CrLf + CrLf +
+        CrLf + QStringLiteral("   Just Show Me the Colors...");
+    const QString slider = QStringLiteral("Use Either the Middle Bar ") + CrLf + CrLf +
+        QStringLiteral("or the End Arrows < >") + CrLf + CrLf +
+        QStringLiteral("To Change the Value");
+    const QString font = QStringLiteral("Changes the    font ") + CrLf +
+        QStringLiteral("of the  Slider display label.") + CrLf + CrLf +
+        QStringLiteral("Hex Value (FFFFFF)");
+
+    if (Check1->value() == 1) {
+        Check1->setText(QStringLiteral("Tool Tips - (ON)"));
+        Check1->setToolTip(QStringLiteral("v/ all tool tips are Activated"));
+        for (int i = 0; i <= 20; ++i)
+            Picture1[static_cast<std::size_t>(i)]->setToolTip(chartBox);
+        for (int i = 21; i <= 34; ++i)
+            use(ttUserColors)
+                .SetToolTipObj(Picture1[static_cast<std::size_t>(i)], userColours, false);
+        use(ttMoreColors).SetToolTipObj(cmdShowMeColors, moreColours, false);
+        picColorSel->setToolTip(QStringLiteral("The Currently Active Color"));
+        txtHexValue->setToolTip(QStringLiteral("The Hexadecimal Value of the Color"));
+        txtDecValue->setToolTip(QStringLiteral("The Decimal Value of the Color"));
+        for (int i = 0; i <= 2; ++i)
+            txtColValue[static_cast<std::size_t>(i)]->setToolTip(
+                QStringLiteral("Enter in a Number from 0 To 255"));
+        for (int i = 3; i <= 5; ++i)
+            txtColValue[static_cast<std::size_t>(i)]->setToolTip(
+                QStringLiteral("Enter in a Hex Number from 0 To FF (Upper Case Only)"));
+        for (auto *label : lblRGB)
+            label->setToolTip(QStringLiteral("Shows the Decimal value."));
+        cmdDecColVal->setToolTip(QStringLiteral(
+            "Type in Numbers from 0 To 255 then Click to Show and Activate this Color"));
+        cmdHexColVal->setToolTip(QStringLiteral("Type in Numbers (Hex) from 0 To FF (Upper Case) "
+                                                "then Click to Show and Activate this Color"));
+        use(ttSlideRed).SetToolTipObj(Slide[0], slider, false);
+        use(ttSlideGreen).SetToolTipObj(Slide[1], slider, false);
+        use(ttSlideBlue).SetToolTipObj(Slide[2], slider, false);
+        lblShowCB->setToolTip(QStringLiteral("Click to Show ClipBoard"));
+        Combo1->setToolTip(QStringLiteral("Click in this box to Activate Name Shown"));
+        use(ttFont).SetToolTipObj(cmdFont, font, false);
+        return;
+    }
+
+    // Attaching the empty text takes each custom tip away again.
+    Combo1->setToolTip(QString());
+    Check1->setToolTip(QString());
+    lblShowCB->setToolTip(QString());
+    Check1->setText(QStringLiteral("Tool Tips - (OFF)"));
+    cmdDecColVal->setToolTip(QString());
+    cmdHexColVal->setToolTip(QString());
+    for (int i = 0; i <= 20; ++i)
+        Picture1[static_cast<std::size_t>(i)]->setToolTip(QString());
+    for (int i = 21; i <= 34; ++i)
+        use(ttUserColors).SetToolTipObj(Picture1[static_cast<std::size_t>(i)], QString(), false);
+    use(ttMoreColors).SetToolTipObj(cmdShowMeColors, QString(), false);
+    picColorSel->setToolTip(QString());
+    txtHexValue->setToolTip(QString());
+    txtDecValue->setToolTip(QString());
+    use(ttSlideRed).SetToolTipObj(Slide[0], QString(), false);
+    use(ttSlideGreen).SetToolTipObj(Slide[1], QString(), false);
+    use(ttSlideBlue).SetToolTipObj(Slide[2], QString(), false);
+    use(ttFont).SetToolTipObj(cmdFont, QString(), false);
+    for (auto *box : txtColValue)
+        box->setToolTip(QString());
+    for (auto *label : lblRGB)
+        label->setToolTip(QString());
+}
 
 } // namespace swatchly

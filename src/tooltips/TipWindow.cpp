@@ -1,0 +1,233 @@
+#include "tooltips/TipWindow.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPolygonF>
+#include <QScreen>
+#include <QTextLayout>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
+
+namespace swatchly {
+
+namespace {
+
+constexpr int PlainPadding = 4; // inside the one-pixel border
+constexpr int BalloonPadding = 8;
+constexpr int BalloonRadius = 8;
+constexpr int TriangleHeight = 12;
+constexpr int TriangleHalfBase = 8;
+// A plain tip near the pointer starts this far below it, so that the pointer's picture does
+// not hide the text.
+constexpr int PointerClearance = 20;
+constexpr int NoLimit = 1000000;
+
+} // namespace
+
+TipWindow::TipWindow()
+    : QWidget(nullptr,
+              Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
+                  Qt::WindowDoesNotAcceptFocus)
+{
+    setObjectName(QStringLiteral("TipWindow"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // The balloon's corners and the space beside its triangle stay see-through; the plain
+    // rectangle paints every pixel itself.
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setFont(QToolTip::font());
+    layOutText();
+}
+
+void TipWindow::setBackgroundColour(const QColor &colour)
+{
+    m_background = colour;
+    update();
+}
+
+void TipWindow::setTextColour(const QColor &colour)
+{
+    m_textColour = colour;
+    update();
+}
+
+void TipWindow::setMaxTextWidth(int pixels)
+{
+    if (pixels == m_maxTextWidth)
+        return;
+    m_maxTextWidth = pixels;
+    layOutText();
+    if (isVisible())
+        place();
+}
+
+void TipWindow::setBalloon(bool balloon)
+{
+    if (balloon == m_balloon)
+        return;
+    m_balloon = balloon;
+    if (isVisible())
+        place();
+}
+
+void TipWindow::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    layOutText();
+    if (isVisible())
+        place();
+}
+
+void TipWindow::showAt(const QPoint &anchor, bool centred)
+{
+    m_anchor = anchor;
+    m_centred = centred;
+    place();
+    show();
+}
+
+void TipWindow::layOutText()
+{
+    const QFontMetrics metrics(font());
+    m_lineSpacing = metrics.lineSpacing();
+    m_ascent = metrics.ascent();
+
+    QString text = m_text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+
+    m_lines.clear();
+    qreal widest = 0;
+    const bool limited = m_maxTextWidth > 0;
+    QTextOption option;
+    option.setWrapMode(limited ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+        if (paragraph.isEmpty()) {
+            m_lines.append(QString());
+            continue;
+        }
+        QTextLayout layout(paragraph, font());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(limited ? m_maxTextWidth : NoLimit);
+            QString piece = paragraph.mid(line.textStart(), line.textLength());
+            // Blanks where a line wraps do not show and must not widen the tip.
+            while (!piece.isEmpty() && piece.back().isSpace())
+                piece.chop(1);
+            m_lines.append(piece);
+            widest = std::max(widest, line.naturalTextWidth());
+        }
+        layout.endLayout();
+    }
+    m_textWidth = static_cast<int>(std::ceil(widest));
+}
+
+QRect TipWindow::bodyRect() const
+{
+    const int padding = m_balloon ? BalloonPadding : PlainPadding;
+    int width = m_textWidth + 2 * padding;
+    if (m_balloon)
+        width = std::max(width, 2 * (BalloonRadius + TriangleHalfBase) + 2);
+    const int height = static_cast<int>(m_lines.size()) * m_lineSpacing + 2 * padding;
+    const int top = m_balloon && m_pointsUp ? TriangleHeight : 0;
+    return QRect(0, top, width, height);
+}
+
+QRect TipWindow::textRect() const
+{
+    const int padding = m_balloon ? BalloonPadding : PlainPadding;
+    const QRect body = bodyRect();
+    return QRect(body.left() + padding, body.top() + padding, m_textWidth,
+                 static_cast<int>(m_lines.size()) * m_lineSpacing);
+}
+
+void TipWindow::place()
+{
+    const QRect body = bodyRect();
+    const int width = body.width();
+    const int height = body.height() + (m_balloon ? TriangleHeight : 0);
+
+    QScreen *screen = QGuiApplication::screenAt(m_anchor);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area =
+        screen ? screen->availableGeometry() : QRect(-NoLimit, -NoLimit, 2 * NoLimit, 2 * NoLimit);
+
+    int x = m_anchor.x();
+    if (m_centred)
+        x -= width / 2;
+    else if (m_balloon)
+        x -= BalloonRadius + TriangleHalfBase + 4;
+    x = std::max(area.left(), std::min(x, area.left() + area.width() - width));
+
+    const int below = m_anchor.y() + (m_balloon || m_centred ? 0 : PointerClearance);
+    int y = below;
+    m_pointsUp = true;
+    if (below + height > area.top() + area.height() && m_anchor.y() - height >= area.top()) {
+        y = m_anchor.y() - height;
+        m_pointsUp = false;
+    }
+
+    m_pointerX = std::clamp(m_anchor.x() - x, BalloonRadius + TriangleHalfBase,
+                            width - BalloonRadius - TriangleHalfBase);
+    setGeometry(x, y, width, height);
+    update();
+}
+
+QPainterPath TipWindow::outline() const
+{
+    QPainterPath path;
+    if (!m_balloon) {
+        path.addRect(QRectF(rect()));
+        return path;
+    }
+    const QRectF body = QRectF(bodyRect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    path.addRoundedRect(body, BalloonRadius, BalloonRadius);
+    QPolygonF triangle;
+    const qreal tipX = m_pointerX + 0.5;
+    if (m_pointsUp) {
+        triangle << QPointF(tipX - TriangleHalfBase, body.top() + 1) << QPointF(tipX, 0.5)
+                 << QPointF(tipX + TriangleHalfBase, body.top() + 1);
+    } else {
+        triangle << QPointF(tipX - TriangleHalfBase, body.bottom() - 1)
+                 << QPointF(tipX, height() - 0.5)
+                 << QPointF(tipX + TriangleHalfBase, body.bottom() - 1);
+    }
+    QPainterPath pointer;
+    pointer.addPolygon(triangle);
+    pointer.closeSubpath();
+    return path.united(pointer);
+}
+
+void TipWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_balloon) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(m_textColour, 1));
+        painter.setBrush(m_background);
+        painter.drawPath(outline());
+    } else {
+        painter.fillRect(rect(), m_background);
+        painter.setPen(m_textColour);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+    painter.setPen(m_textColour);
+    painter.setFont(font());
+    const QRect area = textRect();
+    int baseline = area.top() + m_ascent;
+    for (const QString &line : std::as_const(m_lines)) {
+        // Drawn as plain text: no "&" is taken for a mnemonic.
+        painter.drawText(QPoint(area.left(), baseline), line);
+        baseline += m_lineSpacing;
+    }
+}
+
+} // namespace swatchly
