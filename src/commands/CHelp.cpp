@@ -1,7 +1,36 @@
 #include "commands/CHelp.h"
 
+#include "platform/HelpViewer.h"
+
 namespace swatchly {
 
-void CHelp::Show(const QString &, const QString &, std::optional<int>) { }
+namespace {
+
+// Blanks around a name are dropped; any other white space belongs to the name.
+QString withoutBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+} // namespace
+
+void CHelp::Show(const QString &NewFile, const QString &WindowPane, std::optional<int> ContextID)
+{
+    QString target = NewFile;
+    if (!WindowPane.isEmpty())
+        target = withoutBlanks(NewFile) + QLatin1Char('>') + withoutBlanks(WindowPane);
+
+    // What the viewer makes of the call is its own affair; nothing comes back to report.
+    if (!ContextID)
+        platform::htmlHelp(target, platform::HH_DISPLAY_TOPIC, 0);
+    else
+        platform::htmlHelp(target, platform::HH_HELP_CONTEXT, *ContextID);
+}
 
 } // namespace swatchly

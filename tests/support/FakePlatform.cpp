@@ -12,6 +12,7 @@ FakePlatform::FakePlatform()
     platform::setLauncher(this);
     platform::setDialogs(this);
     platform::setClock(this);
+    platform::setHelpService(this);
 }
 
 FakePlatform::~FakePlatform()
@@ -21,6 +22,7 @@ FakePlatform::~FakePlatform()
     platform::setLauncher(nullptr);
     platform::setDialogs(nullptr);
     platform::setClock(nullptr);
+    platform::setHelpService(nullptr);
 }
 
 QString FakePlatform::path(const QString &fileName) const
@@ -35,8 +37,8 @@ void FakePlatform::copyShippedData()
         QFile::remove(path(QLatin1String(name)));
         QFile::copy(data.filePath(QLatin1String(name)), path(QLatin1String(name)));
         QFile::setPermissions(path(QLatin1String(name)),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
-                                      | QFile::WriteUser);
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                  QFile::WriteUser);
     }
 }
 

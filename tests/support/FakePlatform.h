@@ -3,6 +3,7 @@
 // services back. Message boxes answer from a script and are all recorded.
 #pragma once
 
+#include "platform/HelpViewer.h"
 #include "platform/Services.h"
 
 #include <QByteArray>
@@ -18,7 +19,8 @@ namespace swatchly::test {
 class FakePlatform final : public platform::MessageBoxes,
                            public platform::Launcher,
                            public platform::Dialogs,
-                           public platform::Clock
+                           public platform::Clock,
+                           public platform::HelpService
 {
 public:
     FakePlatform();
@@ -62,6 +64,15 @@ public:
     };
     QList<AboutRequest> aboutRequests;
 
+    // Help viewer: every call, nothing opened.
+    struct HelpCall
+    {
+        QString target;
+        int command;
+        int data;
+    };
+    QList<HelpCall> helpCalls;
+
     // Clock
     QDateTime fixedNow { QDate(2001, 7, 3), QTime(14, 5, 9) };
 
@@ -75,6 +86,10 @@ public:
     void showAbout(QWidget *owner, const QString &title, const QString &text,
                    const QIcon &icon) override;
     QDateTime now() override { return fixedNow; }
+    void htmlHelp(const QString &target, int command, int data) override
+    {
+        helpCalls.append({ target, command, data });
+    }
 
 private:
     QTemporaryDir m_folder;

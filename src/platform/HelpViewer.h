@@ -1,0 +1,97 @@
+// The help viewer: the HTML Help service that the help launcher calls, and the program's own
+// window that shows a compiled help file.
+//
+// The launcher speaks the HTML Help calling convention: a target "file", "file>window" or
+// "file::/topic.htm>window", a command (display the default topic, or show the topic mapped to a
+// context number) and the command's data. Tests install a double through setHelpService and
+// read back the calls; the production service opens a HelpViewer.
+//
+// A HelpViewer belongs to no other window and stays open beside the program, like the help
+// viewer of the desktop would; one viewer serves one file, and asking for that file again brings
+// the viewer to the front at the asked topic. It never keeps the program running on its own.
+// A file that is missing or cannot be read opens nothing and says nothing.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include <memory>
+
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
+class QTextBrowser;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace swatchly::platform {
+
+class ChmFile;
+class HelpPage;
+
+inline constexpr int HH_DISPLAY_TOPIC = 0;
+inline constexpr int HH_HELP_CONTEXT = 15;
+
+class HelpService
+{
+public:
+    virtual ~HelpService() = default;
+    virtual void htmlHelp(const QString &target, int command, int data) = 0;
+};
+void setHelpService(HelpService *service);
+
+// Hands the call to the installed help service; the production one shows a HelpViewer.
+void htmlHelp(const QString &target, int command, int data);
+
+class HelpViewer : public QWidget
+{
+    Q_OBJECT
+public:
+    // Shows the target's file in its viewer, opening one when the file has none yet; nullptr
+    // when the file is missing or is no readable help file, or the command is not one of the
+    // two above.
+    static HelpViewer *display(const QString &target, int command, int data);
+    // The open viewer of a file, or nullptr.
+    static HelpViewer *viewerFor(const QString &file);
+
+    ~HelpViewer() override;
+
+    QString fileName() const;
+    // The object path of the page shown ("/overview.htm").
+    QString currentTopic() const;
+    QTreeWidget *contentsTree() const { return m_contents; }
+    QListWidget *indexList() const { return m_index; }
+    QTextBrowser *page() const;
+
+    // Shows a topic given as a help file writes a reference to it; false (and the page
+    // unchanged) when the file has no such topic.
+    bool showTopic(const QString &reference);
+    void showHome();
+
+private:
+    HelpViewer(std::unique_ptr<ChmFile> file, const QString &windowName);
+
+    QString defaultTopic() const;
+    void fillContents();
+    void fillIndex();
+    void followLink(const QUrl &url);
+    void selectContentsEntry(const QUrl &url);
+    void showFirstIndexMatch(const QString &text);
+
+    std::unique_ptr<ChmFile> m_file;
+    QString m_windowName;
+    QString m_contentsFile;
+    QString m_indexFile;
+    QString m_windowDefaultTopic;
+    QString m_homeTopic;
+    QTabWidget *m_tabs = nullptr;
+    QTreeWidget *m_contents = nullptr;
+    QLineEdit *m_indexFilter = nullptr;
+    QListWidget *m_index = nullptr;
+    HelpPage *m_page = nullptr;
+    bool m_syncingContents = false;
+};
+
+} // namespace swatchly::platform
