@@ -1,3 +1,19 @@
+// The benchmarks drive windows, so a QApplication has to exist before any of them runs. The
+// offscreen platform is the default, so the benchmarks run without a display.
+#include <QApplication>
+
 #include <benchmark/benchmark.h>
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

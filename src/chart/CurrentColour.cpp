@@ -22,6 +22,8 @@ QString hexText(ColourValue c)
 
 void frmTintora::Picture1_MouseDown(int Index, int Button, int Shift, float, float)
 {
+    if (Index < 0 || Index >= static_cast<int>(Picture1.size()))
+        return;
     if (Shift == ShiftKey && Button == RightButton && Index >= FirstUserColour) {
         UserColorsChanged = true;
         Picture1[static_cast<std::size_t>(Index)]->setBackColor(currentColour());

@@ -149,6 +149,17 @@ Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &
     return currentMessageBoxes->show(owner, request);
 }
 
+Answer msgBoxDefaultNo(const QString &prompt, Icon icon, const QString &title, QWidget *owner)
+{
+    MessageBoxRequest request;
+    request.prompt = prompt;
+    request.buttons = Buttons::YesNo;
+    request.icon = icon;
+    request.title = title.isEmpty() ? ApplicationTitle : title;
+    request.defaultButton = Answer::No;
+    return currentMessageBoxes->show(owner, request);
+}
+
 void clipboardClear()
 {
     QGuiApplication::clipboard()->clear();

@@ -46,6 +46,9 @@ void setMessageBoxes(MessageBoxes *service);
 // A modal message box; an empty title shows ApplicationTitle. YesNo boxes default to Yes.
 Answer msgBox(const QString &prompt, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
               const QString &title = {}, QWidget *owner = nullptr);
+// A Yes/No box whose default button is No, for questions whose Yes gives something up.
+Answer msgBoxDefaultNo(const QString &prompt, Icon icon = Icon::None, const QString &title = {},
+                       QWidget *owner = nullptr);
 
 // The clipboard, text only. Every writer clears it first and then puts one text.
 void clipboardClear();

@@ -1,0 +1,393 @@
+// Closing the main window: the question every way of closing asks, and the saving of the Users
+// Special Colors after a store, including a save that fails.
+#include "chart/frmTintora.h"
+#include "platform/Files.h"
+#include "support/FakePlatform.h"
+#include "support/TestRegistry.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace swatchly;
+using platform::Answer;
+using swatchly::test::FakePlatform;
+
+namespace {
+
+const QString UserFile = QStringLiteral("UserDefColors.col");
+
+// The digits of box i in the user colours file: 101010, 202020 ... e0e0e0, in lower case so
+// that a rewrite shows.
+QByteArray userDigits(int i)
+{
+    return QByteArray::number(0x101010 * (i - 20), 16).rightJustified(6, '0');
+}
+
+// Fourteen records with box 26 empty.
+QByteArray userColoursFile()
+{
+    QByteArray bytes;
+    for (int i = 21; i <= 34; ++i)
+        bytes += "\"" + (i == 26 ? QByteArray() : userDigits(i)) + "\"\r\n";
+    return bytes;
+}
+
+enum class Failure { None, Open, Write, Commit };
+
+// The real file system, with the writing of the user colours failing at a chosen point. Reads
+// and writes that are not made to fail go to the real files.
+class FailingFileSystem final : public platform::FileSystem
+{
+public:
+    explicit FailingFileSystem(Failure failure)
+        : m_real(platform::files())
+        , m_failure(failure)
+    {
+        platform::setFileSystem(this);
+    }
+    ~FailingFileSystem() override { platform::setFileSystem(nullptr); }
+
+    int outputsOpened = 0;
+
+    std::unique_ptr<platform::InputFile> openForInput(const std::string &path,
+                                                      FileError &error) override
+    {
+        return m_real.openForInput(path, error);
+    }
+
+    std::unique_ptr<platform::OutputFile> openForOutput(const std::string &path,
+                                                        FileError &error) override
+    {
+        ++outputsOpened;
+        if (m_failure == Failure::Open) {
+            error = fileErrors::PermissionDenied;
+            return nullptr;
+        }
+        auto real = m_real.openForOutput(path, error);
+        if (!real)
+            return nullptr;
+        return std::make_unique<Output>(std::move(real), m_failure);
+    }
+
+    bool remove(const std::string &path, FileError &error) override
+    {
+        return m_real.remove(path, error);
+    }
+
+private:
+    class Output final : public platform::OutputFile
+    {
+    public:
+        Output(std::unique_ptr<platform::OutputFile> real, Failure failure)
+            : m_real(std::move(real))
+            , m_failure(failure)
+        { }
+
+        bool writeField(std::string_view text) override
+        {
+            // The disk fills up half-way through the records.
+            if (m_failure == Failure::Write && ++m_written > 7) {
+                m_error = { 61, "Disk full" };
+                return false;
+            }
+            return m_real->writeField(text);
+        }
+
+        bool commit() override
+        {
+            if (m_failure == Failure::Commit) {
+                m_error = fileErrors::PathFileAccessError;
+                return false;
+            }
+            return m_real->commit();
+        }
+
+        FileError error() const override { return m_error.code != 0 ? m_error : m_real->error(); }
+
+    private:
+        std::unique_ptr<platform::OutputFile> m_real;
+        Failure m_failure;
+        int m_written = 0;
+        FileError m_error;
+    };
+
+    platform::FileSystem &m_real;
+    Failure m_failure;
+};
+
+QStringList folderEntries(const FakePlatform &fake)
+{
+    return QDir(fake.folder()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+void checkExitQuestion(const platform::MessageBoxRequest &box)
+{
+    QCOMPARE(box.prompt, QStringLiteral("Are you sure you want to Exit... Swatchly?"));
+    QCOMPARE(box.title, QStringLiteral("Exit Program?"));
+    QCOMPARE(box.buttons, platform::Buttons::YesNo);
+    QCOMPARE(box.icon, platform::Icon::Question);
+    QCOMPARE(box.defaultButton, Answer::Yes);
+}
+
+void store(frmTintora &window, int from, int into)
+{
+    QTest::mouseClick(window.Picture1[static_cast<std::size_t>(from)], Qt::LeftButton);
+    QTest::mouseClick(window.Picture1[static_cast<std::size_t>(into)], Qt::RightButton,
+                      Qt::ShiftModifier);
+}
+
+} // namespace
+
+class ExitTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void everyWayOfClosingAsksAndNoKeepsTheWindow_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("close box") << "close box";
+        QTest::newRow("Exit button") << "Exit button";
+        QTest::newRow("File, Exit") << "File, Exit";
+    }
+
+    void everyWayOfClosingAsksAndNoKeepsTheWindow()
+    {
+        QFETCH(QString, way);
+        FakePlatform fake;
+        fake.copyShippedData();
+        fake.writeFile(UserFile, userColoursFile());
+        frmTintora window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        FailingFileSystem files(Failure::None);
+        store(window, 1, 23);
+        const ColourValue current = window.currentColour();
+        auto closeWindow = [&] {
+            if (way == QLatin1String("close box"))
+                window.close();
+            else if (way == QLatin1String("Exit button"))
+                QTest::mouseClick(window.cmdExit, Qt::LeftButton);
+            else
+                window.mnuExit->trigger();
+        };
+
+        fake.answers = { Answer::No };
+        closeWindow();
+        QCOMPARE(fake.shown.size(), 1);
+        checkExitQuestion(fake.shown.at(0));
+        QVERIFY(window.isVisible());
+        QVERIFY(window.UserColorsChanged);
+        QCOMPARE(window.Picture1[23]->backColor(), RGB(255, 128, 0));
+        QCOMPARE(window.currentColour(), current);
+        QCOMPARE(files.outputsOpened, 0);
+        QCOMPARE(fake.readFile(UserFile), userColoursFile());
+
+        // Asked again, and this time Yes closes and saves.
+        fake.answers = { Answer::Yes };
+        closeWindow();
+        QCOMPARE(fake.shown.size(), 2);
+        checkExitQuestion(fake.shown.at(1));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(files.outputsOpened, 1);
+    }
+
+    void yesWithoutAStoreLeavesTheFileUntouched()
+    {
+        FakePlatform fake;
+        fake.copyShippedData();
+        fake.writeFile(UserFile, userColoursFile());
+        frmTintora window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        FailingFileSystem files(Failure::None);
+        // Boxes filled by other means than a store, as a scheme import does, are not saved.
+        window.Picture1[30]->setBackColor(RGB(1, 2, 3));
+        QTest::mouseClick(window.Picture1[5], Qt::LeftButton);
+
+        fake.answers = { Answer::Yes };
+        window.close();
+
+        QVERIFY(!window.isVisible());
+        QCOMPARE(fake.shown.size(), 1);
+        QCOMPARE(files.outputsOpened, 0);
+        QCOMPARE(fake.readFile(UserFile), userColoursFile());
+    }
+
+    void yesAfterAStoreWritesAllFourteenBoxes()
+    {
+        FakePlatform fake;
+        fake.copyShippedData();
+        fake.writeFile(UserFile, userColoursFile());
+        {
+            frmTintora window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCOMPARE(window.Picture1[26]->backColor(), ButtonFace);
+            store(window, 1, 23);
+
+            fake.answers = { Answer::Yes };
+            QTest::mouseClick(window.cmdExit, Qt::LeftButton);
+            QVERIFY(!window.isVisible());
+            QCOMPARE(fake.shown.size(), 1);
+        }
+
+        const QByteArray saved = fake.readFile(UserFile);
+        QCOMPARE(saved.size(), 140);
+        const QList<QByteArray> lines = saved.split('\n');
+        QCOMPARE(lines.size(), 15); // fourteen lines and nothing after the last line end
+        QVERIFY(lines.last().isEmpty());
+        QByteArray expected;
+        for (int i = 21; i <= 34; ++i) {
+            QByteArray digits = userDigits(i).toUpper();
+            if (i == 23)
+                digits = "FF8000";
+            if (i == 26)
+                digits = "0F0000"; // the empty box: the low bytes of the button-face value
+            expected += "\"" + digits + "\"\r\n";
+        }
+        QCOMPARE(saved, expected);
+        QCOMPARE(folderEntries(fake),
+                 (QStringList { "ListBoxColorNames.txt", "StartUpColors", UserFile }));
+
+        // The next start shows them again; the empty box comes back as a plain colour.
+        frmTintora next;
+        QCOMPARE(next.Picture1[23]->backColor(), RGB(255, 128, 0));
+        QCOMPARE(next.Picture1[26]->backColor(), RGB(15, 0, 0));
+        QCOMPARE(next.Picture1[21]->backColor(), 0x101010);
+        QVERIFY(!next.UserColorsChanged);
+    }
+
+    void storingTheSameColourStillRewritesTheFile()
+    {
+        FakePlatform fake;
+        fake.copyShippedData();
+        fake.writeFile(UserFile, userColoursFile());
+        frmTintora window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        store(window, 22, 22);
+
+        fake.answers = { Answer::Yes };
+        window.mnuExit->trigger();
+
+        // Written again, in upper case: the content is the same colours.
+        QCOMPARE(fake.readFile(UserFile),
+                 userColoursFile().toUpper().replace("\"\"", "\"0F0000\""));
+    }
+
+    void aFailedSaveKeepsTheOldFileAndLetsTheUserStay_data()
+    {
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("cannot open") << int(Failure::Open) << "Permission denied";
+        QTest::newRow("disk full half-way") << int(Failure::Write) << "Disk full";
+        QTest::newRow("cannot put the new file in place")
+            << int(Failure::Commit) << "Path/File access error";
+    }
+
+    void aFailedSaveKeepsTheOldFileAndLetsTheUserStay()
+    {
+        QFETCH(int, failure);
+        QFETCH(QString, reason);
+
+        FakePlatform fake;
+        fake.copyShippedData();
+        fake.writeFile(UserFile, userColoursFile());
+        const QStringList entriesBefore = folderEntries(fake);
+        frmTintora window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        store(window, 1, 23);
+        store(window, 2, 34);
+
+        {
+            FailingFileSystem files(static_cast<Failure>(failure));
+            fake.answers = { Answer::Yes, Answer::No };
+            window.close();
+
+            QCOMPARE(files.outputsOpened, 1);
+            QCOMPARE(fake.shown.size(), 2);
+            const auto &message = fake.shown.at(1);
+            QVERIFY2(message.prompt.contains(fake.path(UserFile)), qPrintable(message.prompt));
+            QVERIFY2(message.prompt.contains(reason), qPrintable(message.prompt));
+            QVERIFY2(message.prompt.contains(QStringLiteral("exit without saving")),
+                     qPrintable(message.prompt));
+            QCOMPARE(message.buttons, platform::Buttons::YesNo);
+            QCOMPARE(message.icon, platform::Icon::Exclamation);
+            QCOMPARE(message.defaultButton, Answer::No);
+            QCOMPARE(message.title, QStringLiteral("Pigmentor"));
+
+            QVERIFY(window.isVisible());
+            QVERIFY(window.UserColorsChanged);
+            QCOMPARE(window.Picture1[23]->backColor(), RGB(255, 128, 0));
+            QCOMPARE(window.Picture1[34]->backColor(), RGB(255, 255, 0));
+            QCOMPARE(fake.readFile(UserFile), userColoursFile());
+            QCOMPARE(folderEntries(fake), entriesBefore);
+
+            // Choosing to exit anyway closes and still leaves the old file whole.
+            fake.answers = { Answer::Yes, Answer::Yes };
+            window.close();
+            QCOMPARE(fake.shown.size(), 4);
+            QVERIFY(!window.isVisible());
+            QCOMPARE(fake.readFile(UserFile), userColoursFile());
+            QCOMPARE(folderEntries(fake), entriesBefore);
+        }
+    }
+
+    void aSaveThatFailsOnceSucceedsOnTheNextClose()
+    {
+        FakePlatform fake;
+        fake.copyShippedData();
+        fake.writeFile(UserFile, userColoursFile());
+        frmTintora window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        store(window, 1, 23);
+        {
+            FailingFileSystem files(Failure::Write);
+            fake.answers = { Answer::Yes, Answer::No };
+            window.close();
+            QVERIFY(window.isVisible());
+        }
+        fake.answers = { Answer::Yes };
+        window.close();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(fake.shown.size(), 3);
+        QVERIFY(fake.readFile(UserFile).startsWith("\"101010\"\r\n\"202020\"\r\n\"FF8000\"\r\n"));
+    }
+
+    void aReadOnlyProgramFolderKeepsTheOldFile()
+    {
+        if (::geteuid() == 0)
+            QSKIP("the superuser writes into read-only folders");
+        FakePlatform fake;
+        fake.copyShippedData();
+        fake.writeFile(UserFile, userColoursFile());
+        frmTintora window;
+        window.show();
+        store(window, 1, 23);
+        QFile::setPermissions(fake.folder(),
+                              QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                  QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+        fake.answers = { Answer::Yes, Answer::No };
+        window.close();
+        QFile::setPermissions(fake.folder(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(fake.shown.size(), 2);
+        QVERIFY2(fake.shown.at(1).prompt.contains(QStringLiteral("Permission denied")),
+                 qPrintable(fake.shown.at(1).prompt));
+        QVERIFY(window.isVisible());
+        QCOMPARE(fake.readFile(UserFile), userColoursFile());
+    }
+};
+
+SWATCHLY_TEST(ExitTest)
+#include "ExitTest.moc"

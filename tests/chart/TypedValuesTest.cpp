@@ -1,0 +1,371 @@
+// Typing a colour channel by channel: the key filter of the six boxes, the corrections of the
+// two OK buttons, the colour they make current and what they put on the clipboard.
+#include "chart/frmTintora.h"
+#include "support/FakePlatform.h"
+#include "support/TestRegistry.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace swatchly;
+using swatchly::test::FakePlatform;
+
+namespace {
+
+const QString Sentinel = QStringLiteral("held before OK");
+
+QStringList channelBoxes(const frmTintora &window)
+{
+    QStringList texts;
+    for (auto *box : window.txtColValue)
+        texts.append(box->text());
+    return texts;
+}
+
+QList<int> sliders(const frmTintora &window)
+{
+    return { window.Slide[0]->value(), window.Slide[1]->value(), window.Slide[2]->value() };
+}
+
+// Puts text into a box the way pasting does: past the key filter, within the length limit.
+void paste(platform::TextBox *box, const QString &text)
+{
+    box->setText(text);
+}
+
+} // namespace
+
+class TypedValuesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typedCharactersAreFiltered_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+
+        QTest::newRow("digits into decimal") << 0 << "128"
+                                             << "128";
+        QTest::newRow("digits into hexadecimal") << 4 << "09"
+                                                 << "09";
+        QTest::newRow("point into decimal") << 1 << "2.5"
+                                            << "2.5";
+        QTest::newRow("point into hexadecimal") << 5 << "F."
+                                                << "F.";
+        QTest::newRow("upper-case hex digits into hexadecimal") << 3 << "AF"
+                                                                << "AF";
+        QTest::newRow("upper-case B to E into hexadecimal") << 4 << "BCDE"
+                                                            << "BC";
+        QTest::newRow("upper-case A into decimal") << 0 << "A1"
+                                                   << "1";
+        QTest::newRow("lower-case a into hexadecimal") << 3 << "a"
+                                                       << "";
+        QTest::newRow("lower-case f between digits") << 5 << "1f2"
+                                                     << "12";
+        QTest::newRow("G into hexadecimal") << 3 << "G1"
+                                            << "1";
+        QTest::newRow("minus and plus") << 0 << "-7+"
+                                        << "7";
+        QTest::newRow("blanks and letters") << 2 << " x9 "
+                                            << "9";
+        QTest::newRow("decimal box takes three characters") << 2 << "2555"
+                                                            << "255";
+        QTest::newRow("hexadecimal box takes two") << 5 << "FFF"
+                                                   << "FF";
+    }
+
+    void typedCharactersAreFiltered()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+
+        FakePlatform fake;
+        fake.copyShippedData();
+        frmTintora window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *box = window.txtColValue[static_cast<std::size_t>(index)];
+        box->setFocus();
+        box->clear();
+
+        QTest::keyClicks(box, typed);
+
+        QCOMPARE(box->text(), shown);
+    }
+
+    void controlKeysAreFiltered_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("clipboard");
+
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        // The box starts as "12" with the caret at its end and the clipboard holding "99".
+        QTest::newRow("Backspace is kept") << 0 << int(Qt::Key_Backspace) << none << "1"
+                                           << "99";
+        QTest::newRow("Enter is kept") << 3 << int(Qt::Key_Return) << none << "12"
+                                       << "99";
+        QTest::newRow("Ctrl+V pastes nothing") << 0 << int(Qt::Key_V) << ctrl << "12"
+                                               << "99";
+        QTest::newRow("Ctrl+V into hexadecimal") << 4 << int(Qt::Key_V) << ctrl << "12"
+                                                 << "99";
+        QTest::newRow("Ctrl+X cuts nothing") << 1 << int(Qt::Key_X) << ctrl << "12"
+                                             << "99";
+        QTest::newRow("Ctrl+C copies nothing") << 5 << int(Qt::Key_C) << ctrl << "12"
+                                               << "99";
+    }
+
+    void controlKeysAreFiltered()
+    {
+        QFETCH(int, index);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, shown);
+        QFETCH(QString, clipboard);
+
+        FakePlatform fake;
+        fake.copyShippedData();
+        frmTintora window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *box = window.txtColValue[static_cast<std::size_t>(index)];
+        box->setFocus();
+        box->setText(QStringLiteral("12"));
+        box->setCursorPosition(2);
+        if (key != Qt::Key_Backspace)
+            box->selectAll(); // something for cut and copy to take
+        platform::clipboardSetText(QStringLiteral("99"));
+
+        QTest::keyClick(box, static_cast<Qt::Key>(key), modifiers);
+
+        QCOMPARE(box->text(), shown);
+        QCOMPARE(platform::clipboardText(), clipboard);
+    }
+
+    void pastedTextKeepsTheLengthLimit_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("decimal") << 0 << "12345"
+                                 << "123";
+        QTest::newRow("hexadecimal") << 3 << "ABCDEF"
+                                     << "AB";
+        QTest::newRow("lower case gets in by pasting") << 4 << "ff"
+                                                       << "ff";
+        QTest::newRow("letters get in by pasting") << 1 << "x-7"
+                                                   << "x-7";
+    }
+
+    void pastedTextKeepsTheLengthLimit()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, pasted);
+        QFETCH(QString, shown);
+
+        FakePlatform fake;
+        fake.copyShippedData();
+        frmTintora window;
+        auto *box = window.txtColValue[static_cast<std::size_t>(index)];
+        paste(box, pasted);
+        QCOMPARE(box->text(), shown);
+    }
+
+    void decimalOkCorrectsAndPublishesTheTriple_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QList<int>>("channels");
+
+        QTest::newRow("300, nothing, 12")
+            << QStringList { "300", "", "12" } << QList<int> { 255, 0, 12 };
+        QTest::newRow("pasted minus seven")
+            << QStringList { "-7", "0", "0" } << QList<int> { 0, 0, 0 };
+        QTest::newRow("2.5 goes to the even 2")
+            << QStringList { "2.5", "1", "1" } << QList<int> { 2, 1, 1 };
+        QTest::newRow("3.5 goes to the even 4")
+            << QStringList { "3.5", "1", "1" } << QList<int> { 4, 1, 1 };
+        QTest::newRow("point 5 goes to 0")
+            << QStringList { ".5", "1", "1" } << QList<int> { 0, 1, 1 };
+        QTest::newRow("1 and a point") << QStringList { "1.", "1", "1" } << QList<int> { 1, 1, 1 };
+        QTest::newRow("point alone") << QStringList { ".", "7", "8" } << QList<int> { 0, 7, 8 };
+        QTest::newRow("two points") << QStringList { "1.2", "..5", "9" } << QList<int> { 1, 0, 9 };
+        QTest::newRow("above and below a half")
+            << QStringList { "2.6", "2.4", "1.5" } << QList<int> { 3, 2, 2 };
+        QTest::newRow("leading zeros")
+            << QStringList { "007", "010", "000" } << QList<int> { 7, 10, 0 };
+        QTest::newRow("signs and blanks")
+            << QStringList { "+5", " 6 ", "-0" } << QList<int> { 5, 6, 0 };
+        QTest::newRow("limits") << QStringList { "255", "256", "999" }
+                                << QList<int> { 255, 255, 255 };
+        QTest::newRow("no number") << QStringList { "1e2", "2,5", "x" } << QList<int> { 0, 0, 0 };
+        QTest::newRow("a sign alone") << QStringList { "-", "+", "- 1" } << QList<int> { 0, 0, 0 };
+    }
+
+    void decimalOkCorrectsAndPublishesTheTriple()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QList<int>, channels);
+
+        FakePlatform fake;
+        fake.copyShippedData();
+        frmTintora window;
+        window.show();
+        for (std::size_t f = 0; f < 3; ++f)
+            paste(window.txtColValue[f], typed[static_cast<int>(f)]);
+        platform::clipboardSetText(Sentinel);
+
+        QTest::mouseClick(window.cmdDecColVal, Qt::LeftButton);
+
+        const ColourValue colour = RGB(channels[0], channels[1], channels[2]);
+        const QString hex = QString::fromStdString(modChromel::ColorToHex(colour));
+        QCOMPARE(window.currentColour(), colour);
+        QCOMPARE(channelBoxes(window),
+                 (QStringList { QString::number(channels[0]), QString::number(channels[1]),
+                                QString::number(channels[2]), hex.mid(0, 2), hex.mid(2, 2),
+                                hex.mid(4, 2) }));
+        QCOMPARE(sliders(window), channels);
+        QCOMPARE(window.txtHexValue->text(), hex + QStringLiteral("\r\nHex Value"));
+        QCOMPARE(window.txtDecValue->text(),
+                 QString::number(colour) + QStringLiteral("\r\nDecimal Value"));
+        QCOMPARE(platform::clipboardText(),
+                 QStringLiteral("%1,%2,%3").arg(channels[0]).arg(channels[1]).arg(channels[2]));
+    }
+
+    void hexOkCompletesAndPublishesTheHtmlValue_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<ColourValue>("colour");
+
+        QTest::newRow("nothing, F, 0") << QStringList { "", "F", "0" } << 0x000F00;
+        QTest::newRow("orange") << QStringList { "FF", "80", "00" } << 0x0080FF;
+        QTest::newRow("single digits") << QStringList { "1", "2", "3" } << 0x030201;
+        QTest::newRow("pasted lower case") << QStringList { "ff", "a0", "0b" } << 0x0BA0FF;
+        QTest::newRow("the colour already current") << QStringList { "FF", "00", "00" } << 0x0000FF;
+    }
+
+    void hexOkCompletesAndPublishesTheHtmlValue()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(ColourValue, colour);
+
+        FakePlatform fake;
+        fake.copyShippedData();
+        frmTintora window;
+        window.show();
+        for (std::size_t f = 0; f < 3; ++f)
+            paste(window.txtColValue[3 + f], typed[static_cast<int>(f)]);
+        platform::clipboardSetText(Sentinel);
+
+        QTest::mouseClick(window.cmdHexColVal, Qt::LeftButton);
+
+        const QString hex = QString::fromStdString(modChromel::ColorToHex(colour));
+        QCOMPARE(window.currentColour(), colour);
+        QCOMPARE(channelBoxes(window),
+                 (QStringList { QString::number(redOf(colour)), QString::number(greenOf(colour)),
+                                QString::number(blueOf(colour)), hex.mid(0, 2), hex.mid(2, 2),
+                                hex.mid(4, 2) }));
+        QCOMPARE(sliders(window), (QList<int> { redOf(colour), greenOf(colour), blueOf(colour) }));
+        QCOMPARE(window.txtHexValue->text(), hex + QStringLiteral("\r\nHex Value"));
+        // Even when the display did not change, OK puts the value on the clipboard.
+        QCOMPARE(platform::clipboardText(), QStringLiteral("\"#%1\"").arg(hex));
+        QCOMPARE(fake.shown.size(), 0);
+    }
+
+    void hexOkAsksToCorrectTextThatIsNoHexNumber_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<int>("faulty");
+        QTest::addColumn<QString>("prompt");
+
+        QTest::newRow("pasted G1 in green")
+            << QStringList { "F", "G1", "" } << 4
+            << "The Green value \"G1\" is not a hexadecimal number from 00 to FF. Please "
+               "correct it.";
+        QTest::newRow("F and a point in red")
+            << QStringList { "F.", "80", "00" } << 3
+            << "The Red value \"F.\" is not a hexadecimal number from 00 to FF. Please "
+               "correct it.";
+        QTest::newRow("a point alone in blue")
+            << QStringList { "FF", "80", "." } << 5
+            << "The Blue value \".\" is not a hexadecimal number from 00 to FF. Please "
+               "correct it.";
+        QTest::newRow("a single pasted letter")
+            << QStringList { "00", "x", "00" } << 4
+            << "The Green value \"x\" is not a hexadecimal number from 00 to FF. Please "
+               "correct it.";
+        QTest::newRow("the first of two faults is named")
+            << QStringList { "00", "-1", "Z" } << 4
+            << "The Green value \"-1\" is not a hexadecimal number from 00 to FF. Please "
+               "correct it.";
+    }
+
+    void hexOkAsksToCorrectTextThatIsNoHexNumber()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(int, faulty);
+        QFETCH(QString, prompt);
+
+        FakePlatform fake;
+        fake.copyShippedData();
+        frmTintora window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(window.Picture1[1], Qt::LeftButton);
+        for (std::size_t f = 0; f < 3; ++f)
+            paste(window.txtColValue[3 + f], typed[static_cast<int>(f)]);
+        const auto boxesBefore = channelBoxes(window);
+        const auto slidersBefore = sliders(window);
+        const QString hexBefore = window.txtHexValue->text();
+        platform::clipboardSetText(Sentinel);
+
+        QTest::mouseClick(window.cmdHexColVal, Qt::LeftButton);
+
+        QCOMPARE(fake.shown.size(), 1);
+        const auto &box = fake.shown.first();
+        QCOMPARE(box.prompt, prompt);
+        QCOMPARE(box.icon, platform::Icon::Exclamation);
+        QCOMPARE(box.buttons, platform::Buttons::OK);
+        QCOMPARE(box.title, QStringLiteral("Pigmentor"));
+
+        QCOMPARE(window.currentColour(), RGB(255, 128, 0));
+        QCOMPARE(channelBoxes(window), boxesBefore);
+        QCOMPARE(sliders(window), slidersBefore);
+        QCOMPARE(window.txtHexValue->text(), hexBefore);
+        QCOMPARE(platform::clipboardText(), Sentinel);
+        QCOMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget *>(window.txtColValue[static_cast<std::size_t>(faulty)]));
+    }
+
+    void eachRowShowsTheColourTheOtherRowMade()
+    {
+        FakePlatform fake;
+        fake.copyShippedData();
+        frmTintora window;
+        window.show();
+
+        for (auto [box, key] : { std::pair { 0, "25" }, std::pair { 1, "128" } }) {
+            window.txtColValue[static_cast<std::size_t>(box)]->clear();
+            QTest::keyClicks(window.txtColValue[static_cast<std::size_t>(box)], QLatin1String(key));
+        }
+        QTest::mouseClick(window.cmdDecColVal, Qt::LeftButton);
+        QCOMPARE(channelBoxes(window), (QStringList { "25", "128", "0", "19", "80", "00" }));
+        QCOMPARE(platform::clipboardText(), QStringLiteral("25,128,0"));
+
+        window.txtColValue[5]->clear();
+        QTest::keyClicks(window.txtColValue[5], QStringLiteral("C"));
+        QTest::mouseClick(window.cmdHexColVal, Qt::LeftButton);
+        QCOMPARE(channelBoxes(window), (QStringList { "25", "128", "12", "19", "80", "0C" }));
+        QCOMPARE(window.currentColour(), RGB(25, 128, 12));
+        QCOMPARE(platform::clipboardText(), QStringLiteral("\"#19800C\""));
+    }
+};
+
+SWATCHLY_TEST(TypedValuesTest)
+#include "TypedValuesTest.moc"
