@@ -1,12 +1,66 @@
 // The More Colors and Font Select dialogs and the clipboard viewer.
 #include "chart/frmTintora.h"
 
+#include "platform/Services.h"
+
+#include <QFontInfo>
+
 namespace swatchly {
 
-void frmTintora::cmdShowMeColors_Click() { }
+namespace {
 
-void frmTintora::cmdFont_Click() { }
+constexpr int CC_RGBINIT = 1;
+constexpr int CC_FULLOPEN = 2;
+constexpr int CF_SCREENFONTS = 1;
 
-void frmTintora::lblShowCB_Click() { }
+} // namespace
+
+void frmTintora::cmdShowMeColors_Click()
+{
+    cdColor->Flags = CC_RGBINIT | CC_FULLOPEN;
+    cdColor->Color = currentColour();
+    cdColor->DialogTitle = QStringLiteral("Vexel Form Creator");
+    cdColor->CancelError = true;
+    if (!cdColor->ShowColor())
+        return;
+    // Only a plain colour may become the current colour; anything else counts as a failure
+    // of the dialog and leaves everything as it was.
+    if (cdColor->Color < 0 || cdColor->Color > 0xFFFFFF)
+        return;
+    picColorSel->setBackColor(cdColor->Color);
+    picColorSel_Change();
+    ShowColorsInHexDecTextBoxes();
+}
+
+void frmTintora::cmdFont_Click()
+{
+    cdbFont->CancelError = true;
+    cdbFont->Flags = CF_SCREENFONTS;
+    // The label asks for a list of faces; the dialog starts on the one actually shown.
+    cdbFont->FontName = QFontInfo(lblSlide->font()).family();
+    cdbFont->FontSize = lblSlide->font().pointSizeF();
+    if (!cdbFont->ShowFont())
+        return;
+    if (cdbFont->FontName.isEmpty())
+        return;
+
+    // Name first, then size; bold and the other attributes stay as designed.
+    QFont font = lblSlide->font();
+    font.setFamilies({ cdbFont->FontName });
+    lblSlide->setFont(font);
+    if (cdbFont->FontSize <= 0)
+        return;
+    font.setPointSizeF(cdbFont->FontSize);
+    lblSlide->setFont(font);
+
+    platform::clipboardClear();
+    platform::clipboardSetText(cdbFont->FontName);
+}
+
+void frmTintora::lblShowCB_Click()
+{
+    if (platform::startProgram(QStringLiteral("C:\\WINDOWS\\CLIPBRD.EXE")) == 0)
+        platform::msgBox(QStringLiteral("Your ClipBoard is not Installed..."));
+}
 
 } // namespace swatchly

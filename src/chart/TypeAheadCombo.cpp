@@ -7,8 +7,7 @@ namespace swatchly {
 
 TypeAheadCombo::TypeAheadCombo(TypeAheadRules rules)
     : m_rules(std::move(rules))
-{
-}
+{ }
 
 void TypeAheadCombo::attach(platform::ComboBox *box)
 {
@@ -42,7 +41,10 @@ void TypeAheadCombo::CompleteComboText()
     SettingListIndex = true;
     m_box->setListIndex(found);
     SettingListIndex = false;
-    m_box->setSelection(typed, static_cast<int>(m_box->text().size()) - typed);
+    // Select the completed tail so that the next character replaces it. Without a completion
+    // there is no tail: the characters after the caret are the user's own and stay unselected.
+    const int tail = found >= 0 ? static_cast<int>(m_box->text().size()) - typed : 0;
+    m_box->setSelection(typed, tail);
     if (found >= 0 && m_rules.foundWhileTyping)
         m_rules.foundWhileTyping(found);
 }
@@ -56,8 +58,8 @@ void TypeAheadCombo::Combo1_Click()
     if (found >= 0 && m_rules.foundOnChoosing)
         m_rules.foundOnChoosing(found);
     if (found < 0)
-        platform::msgBox(QStringLiteral("Sorry, but there is no match for '") + m_box->text()
-                                 + QStringLiteral("'."),
+        platform::msgBox(QStringLiteral("Sorry, but there is no match for '") + m_box->text() +
+                             QStringLiteral("'."),
                          platform::Buttons::OK, platform::Icon::Information,
                          QStringLiteral("Find Results"));
     if (m_rules.afterChoosing)

@@ -112,6 +112,9 @@ ColourBox::ColourBox(QWidget *parent, const QString &name)
     setObjectName(name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
+    // A click takes the focus, as a picture box's did: the name box then sees the user come
+    // back into it after picking a colour here.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void ColourBox::setBackColor(ColourValue value)
@@ -381,7 +384,15 @@ ComboBox::ComboBox(QWidget *parent, const QString &name, bool sorted)
     , m_sorted(sorted)
 {
     setObjectName(name);
+    // Qt chooses the item whose text the edit field holds when editing finishes (the box loses
+    // the focus, Enter is pressed); leaving a name box must choose nothing. These two
+    // connections bracket the combo box's own one, which setLineEdit() makes in between.
     setEditable(true);
+    auto *edit = new QLineEdit(this);
+    edit->setPalette(palette());
+    connect(edit, &QLineEdit::editingFinished, this, [this] { m_finishingEdit = true; });
+    setLineEdit(edit);
+    connect(edit, &QLineEdit::editingFinished, this, [this] { m_finishingEdit = false; });
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(12);
@@ -438,17 +449,30 @@ void ComboBox::setListIndex(int index)
     if (index < -1 || index >= count() || index == m_listIndex)
         return;
     m_listIndex = index;
+    const QString before = lineEdit()->text();
+    if (index < 0) {
+        // Qt would empty the edit field; the typed text and caret stay as they are.
+        const int start = selStart();
+        const int length = selLength();
+        {
+            const QSignalBlocker blocker(this);
+            setCurrentIndex(-1);
+        }
+        if (lineEdit()->text() != before) {
+            lineEdit()->setText(before);
+            setSelection(start, length);
+        }
+        return;
+    }
     {
         const QSignalBlocker blocker(this);
         setCurrentIndex(index);
     }
-    if (index < 0)
-        return; // the typed text and caret stay as they are
     const QString itemText = this->itemText(index);
-    if (lineEdit()->text() != itemText) {
+    if (lineEdit()->text() != itemText)
         lineEdit()->setText(itemText);
+    if (before != itemText)
         emit changed();
-    }
     emit click();
 }
 
@@ -521,6 +545,21 @@ bool ComboBox::eventFilter(QObject *watched, QEvent *event)
     return QComboBox::eventFilter(watched, event);
 }
 
+void ComboBox::keyPressEvent(QKeyEvent *event)
+{
+    // Keys typed while the box has the focus arrive here and reach the edit field past its
+    // event filter.
+    int code = characterCode(event);
+    if (code >= 0) {
+        emit keyPress(code);
+        if (code == 0) {
+            event->accept();
+            return;
+        }
+    }
+    QComboBox::keyPressEvent(event);
+}
+
 void ComboBox::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
@@ -533,6 +572,8 @@ void ComboBox::focusInEvent(QFocusEvent *event)
 
 void ComboBox::onActivated(int index)
 {
+    if (m_finishingEdit)
+        return;
     m_listIndex = index;
     if (lineEdit()->text() != itemText(index)) {
         const QSignalBlocker blocker(this);

@@ -259,6 +259,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
 
 private:
@@ -266,6 +267,7 @@ private:
 
     bool m_sorted;
     int m_listIndex = -1;
+    bool m_finishingEdit = false;
 };
 
 } // namespace swatchly::platform

@@ -1,5 +1,7 @@
 #include "platform/Services.h"
 
+#include "platform/Controls.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -83,7 +85,10 @@ public:
     std::optional<ColourValue> chooseColour(QWidget *owner, ColourValue initial,
                                             const QString &title) override
     {
-        const QColor chosen = QColorDialog::getColor(toColour(initial), owner, title);
+        // Qt's own dialog everywhere: its screen picker takes a colour from anywhere on the
+        // screen, which the native dialogs cannot.
+        const QColor chosen = QColorDialog::getColor(toQColor(initial), owner, title,
+                                                     QColorDialog::DontUseNativeDialog);
         if (!chosen.isValid())
             return std::nullopt;
         return RGB(chosen.red(), chosen.green(), chosen.blue());
@@ -110,12 +115,6 @@ public:
         box.setIconPixmap(icon.pixmap(48, 48));
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
-    }
-
-private:
-    static QColor toColour(ColourValue value)
-    {
-        return QColor(redOf(value), greenOf(value), blueOf(value));
     }
 };
 

@@ -1,0 +1,323 @@
+// More Colors and Font Select, answered OK or Cancel, and the clipboard viewer label.
+#include "chart/frmTintora.h"
+#include "support/FakePlatform.h"
+#include "support/TestRegistry.h"
+
+#include <QFontInfo>
+#include <QTest>
+
+using namespace swatchly;
+using swatchly::test::FakePlatform;
+
+namespace {
+
+constexpr ColourValue StartColour = 0x302010; // chart box 0, "102030"
+
+void writeData(FakePlatform &fake)
+{
+    fake.writeFile(QStringLiteral("StartUpColors"), QByteArray("\"102030\"\r\n").repeated(21));
+    fake.writeFile(QStringLiteral("UserDefColors.col"), QByteArray("\"C0C0C0\"\r\n").repeated(14));
+    fake.writeFile(QStringLiteral("ListBoxColorNames.txt"), "\"Tangerine\",\"&HFF8000\"\r\n");
+}
+
+// What the window shows of the current colour.
+struct ColourShown
+{
+    explicit ColourShown(const frmTintora &window)
+        : colour(window.currentColour())
+        , hex(window.txtHexValue->text())
+        , decimal(window.txtDecValue->text())
+        , preview(window.lblSlide->caption())
+    {
+        for (auto *box : window.txtColValue)
+            channels << box->text();
+        for (auto *slider : window.Slide)
+            sliders << slider->value();
+    }
+    bool operator==(const ColourShown &) const = default;
+
+    ColourValue colour;
+    QString hex;
+    QString decimal;
+    QString preview;
+    QStringList channels;
+    QList<int> sliders;
+};
+
+struct FontShown
+{
+    explicit FontShown(const QFont &font)
+        : family(font.family())
+        , size(font.pointSizeF())
+        , bold(font.bold())
+        , italic(font.italic())
+        , underline(font.underline())
+    { }
+    bool operator==(const FontShown &) const = default;
+
+    QString family;
+    double size;
+    bool bold;
+    bool italic;
+    bool underline;
+};
+
+bool showWindow(frmTintora &window)
+{
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+} // namespace
+
+class ChartDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void moreColorsOkMakesTheChosenColourCurrent_data()
+    {
+        QTest::addColumn<ColourValue>("chosen");
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<QStringList>("channels");
+        QTest::addColumn<QString>("clipboard");
+
+        QTest::newRow("another colour")
+            << 0x0080FF << "FF8000" << QStringList { "255", "128", "0", "FF", "80", "00" }
+            << "\"#FF8000\"";
+        QTest::newRow("the same colour")
+            << StartColour << "102030" << QStringList { "16", "32", "48", "10", "20", "30" }
+            << "\"#102030\"";
+    }
+
+    void moreColorsOkMakesTheChosenColourCurrent()
+    {
+        QFETCH(ColourValue, chosen);
+        QFETCH(QString, hex);
+        QFETCH(QStringList, channels);
+        QFETCH(QString, clipboard);
+        FakePlatform fake;
+        writeData(fake);
+        frmTintora window;
+        QVERIFY(showWindow(window));
+        fake.colourAnswer = chosen;
+
+        QTest::mouseClick(window.cmdShowMeColors, Qt::LeftButton);
+
+        QCOMPARE(fake.colourRequests.size(), 1);
+        QCOMPARE(fake.colourRequests[0].title, QStringLiteral("Vexel Form Creator"));
+        QCOMPARE(fake.colourRequests[0].initial, StartColour);
+        QCOMPARE(window.cdColor->Flags, 3);
+        QVERIFY(window.cdColor->CancelError);
+
+        const ColourShown shown(window);
+        QCOMPARE(shown.colour, chosen);
+        QCOMPARE(shown.hex, hex + QStringLiteral("\r\nHex Value"));
+        QCOMPARE(shown.decimal, QString::number(chosen) + QStringLiteral("\r\nDecimal Value"));
+        QCOMPARE(shown.channels, channels);
+        QCOMPARE(shown.sliders,
+                 (QList<int> { channels[0].toInt(), channels[1].toInt(), channels[2].toInt() }));
+        QCOMPARE(platform::clipboardText(), clipboard);
+        QVERIFY(fake.shown.isEmpty());
+    }
+
+    void moreColorsWithoutAColourChangesNothing_data()
+    {
+        QTest::addColumn<std::optional<ColourValue>>("answer");
+        QTest::newRow("Cancel") << std::optional<ColourValue>();
+        QTest::newRow("a system colour") << std::optional<ColourValue>(ButtonFace);
+        QTest::newRow("above white") << std::optional<ColourValue>(0x1000000);
+    }
+
+    void moreColorsWithoutAColourChangesNothing()
+    {
+        QFETCH(std::optional<ColourValue>, answer);
+        FakePlatform fake;
+        writeData(fake);
+        frmTintora window;
+        QVERIFY(showWindow(window));
+        fake.colourAnswer = answer;
+        const ColourShown before(window);
+        platform::clipboardSetText(QStringLiteral("elsewhere"));
+
+        QTest::mouseClick(window.cmdShowMeColors, Qt::LeftButton);
+
+        QCOMPARE(fake.colourRequests.size(), 1);
+        QVERIFY(ColourShown(window) == before);
+        QCOMPARE(platform::clipboardText(), QStringLiteral("elsewhere"));
+        QVERIFY(fake.shown.isEmpty());
+    }
+
+    void moreColorsStartsOnTheCurrentColourEachTime()
+    {
+        FakePlatform fake;
+        writeData(fake);
+        frmTintora window;
+        QVERIFY(showWindow(window));
+
+        fake.colourAnswer = 0x0080FF;
+        QTest::mouseClick(window.cmdShowMeColors, Qt::LeftButton);
+        window.cdColor->DialogTitle.clear();
+        window.cdColor->Flags = 0;
+        fake.colourAnswer.reset();
+        QTest::mouseClick(window.cmdShowMeColors, Qt::LeftButton);
+        QTest::mouseClick(window.Picture1[3], Qt::LeftButton);
+        QTest::mouseClick(window.cmdShowMeColors, Qt::LeftButton);
+
+        QCOMPARE(fake.colourRequests.size(), 3);
+        QCOMPARE(fake.colourRequests[0].initial, StartColour);
+        QCOMPARE(fake.colourRequests[1].initial, 0x0080FF);
+        QCOMPARE(fake.colourRequests[1].title, QStringLiteral("Vexel Form Creator"));
+        QCOMPARE(fake.colourRequests[2].initial, StartColour);
+        QCOMPARE(window.cdColor->Flags, 3);
+    }
+
+    void fontOkGivesTheLabelFaceAndSizeAndCopiesTheFace_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<double>("size");
+        QTest::newRow("serif 20") << "DejaVu Serif" << 20.0;
+        QTest::newRow("mono 9.5") << "Liberation Mono" << 9.5;
+    }
+
+    void fontOkGivesTheLabelFaceAndSizeAndCopiesTheFace()
+    {
+        QFETCH(QString, face);
+        QFETCH(double, size);
+        FakePlatform fake;
+        writeData(fake);
+        frmTintora window;
+        QVERIFY(showWindow(window));
+        const QString shownFace = QFontInfo(window.lblSlide->font()).family();
+        const ColourShown colourBefore(window);
+        const QString caption = window.lblSlide->caption();
+        fake.fontAnswer = platform::FontChoice { face, size };
+
+        QTest::mouseClick(window.cmdFont, Qt::LeftButton);
+
+        QCOMPARE(fake.fontRequests.size(), 1);
+        QCOMPARE(fake.fontRequests[0].name, shownFace);
+        QCOMPARE(fake.fontRequests[0].size, 12.0);
+        QCOMPARE(window.cdbFont->Flags, 1);
+        QVERIFY(window.cdbFont->CancelError);
+
+        const QFont font = window.lblSlide->font();
+        QCOMPARE(font.family(), face);
+        QCOMPARE(QFontInfo(font).family(), face);
+        QCOMPARE(font.pointSizeF(), size);
+        QVERIFY(font.bold());
+        QVERIFY(!font.italic());
+        QCOMPARE(window.lblSlide->caption(), caption);
+        QCOMPARE(platform::clipboardText(), face);
+        QVERIFY(ColourShown(window) == colourBefore);
+        QVERIFY(fake.shown.isEmpty());
+    }
+
+    void fontCancelChangesNothing()
+    {
+        FakePlatform fake;
+        writeData(fake);
+        frmTintora window;
+        QVERIFY(showWindow(window));
+        const FontShown before(window.lblSlide->font());
+        platform::clipboardSetText(QStringLiteral("elsewhere"));
+
+        QTest::mouseClick(window.cmdFont, Qt::LeftButton);
+
+        QCOMPARE(fake.fontRequests.size(), 1);
+        QVERIFY(FontShown(window.lblSlide->font()) == before);
+        QCOMPARE(platform::clipboardText(), QStringLiteral("elsewhere"));
+        QVERIFY(fake.shown.isEmpty());
+    }
+
+    void fontDialogStartsOnTheLabelsFontEachTime()
+    {
+        FakePlatform fake;
+        writeData(fake);
+        frmTintora window;
+        QVERIFY(showWindow(window));
+
+        fake.fontAnswer = platform::FontChoice { QStringLiteral("DejaVu Serif"), 20 };
+        QTest::mouseClick(window.cmdFont, Qt::LeftButton);
+        fake.fontAnswer.reset();
+        QTest::mouseClick(window.cmdFont, Qt::LeftButton);
+
+        QCOMPARE(fake.fontRequests.size(), 2);
+        QCOMPARE(fake.fontRequests[1].name, QStringLiteral("DejaVu Serif"));
+        QCOMPARE(fake.fontRequests[1].size, 20.0);
+        QCOMPARE(window.lblSlide->font().family(), QStringLiteral("DejaVu Serif"));
+        QVERIFY(window.lblSlide->font().bold());
+    }
+
+    void unusableFontAnswerStopsWhereItFails_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<bool>("faceTaken");
+        QTest::newRow("no face") << QString() << 20.0 << false;
+        QTest::newRow("no size") << "DejaVu Serif" << 0.0 << true;
+    }
+
+    void unusableFontAnswerStopsWhereItFails()
+    {
+        QFETCH(QString, face);
+        QFETCH(double, size);
+        QFETCH(bool, faceTaken);
+        FakePlatform fake;
+        writeData(fake);
+        frmTintora window;
+        QVERIFY(showWindow(window));
+        const FontShown before(window.lblSlide->font());
+        platform::clipboardSetText(QStringLiteral("elsewhere"));
+        fake.fontAnswer = platform::FontChoice { face, size };
+
+        QTest::mouseClick(window.cmdFont, Qt::LeftButton);
+
+        const FontShown after(window.lblSlide->font());
+        QCOMPARE(after.family, faceTaken ? face : before.family);
+        QCOMPARE(after.size, before.size);
+        QVERIFY(after.bold);
+        QCOMPARE(platform::clipboardText(), QStringLiteral("elsewhere"));
+        QVERIFY(fake.shown.isEmpty());
+    }
+
+    void clipboardViewerStartsOnEachClickOrSaysItIsMissing_data()
+    {
+        QTest::addColumn<qint64>("taskId");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("viewer missing") << qint64(0) << 2;
+        QTest::newRow("viewer present") << qint64(4242) << 0;
+    }
+
+    void clipboardViewerStartsOnEachClickOrSaysItIsMissing()
+    {
+        QFETCH(qint64, taskId);
+        QFETCH(int, messages);
+        FakePlatform fake;
+        writeData(fake);
+        frmTintora window;
+        QVERIFY(showWindow(window));
+        fake.nextTaskId = taskId;
+        const ColourShown before(window);
+        platform::clipboardSetText(QStringLiteral("elsewhere"));
+
+        QTest::mouseClick(window.lblShowCB, Qt::LeftButton);
+        QCOMPARE(fake.shown.size(), messages / 2);
+        QTest::mouseClick(window.lblShowCB, Qt::LeftButton);
+
+        const QString viewer = QStringLiteral("C:\\WINDOWS\\CLIPBRD.EXE");
+        QCOMPARE(fake.startedPrograms, (QStringList { viewer, viewer }));
+        QCOMPARE(fake.shown.size(), messages);
+        for (const auto &box : fake.shown) {
+            QCOMPARE(box.prompt, QStringLiteral("Your ClipBoard is not Installed..."));
+            QCOMPARE(box.title, QStringLiteral("Pigmentor"));
+            QCOMPARE(box.buttons, platform::Buttons::OK);
+            QCOMPARE(box.icon, platform::Icon::None);
+        }
+        QVERIFY(ColourShown(window) == before);
+        QCOMPARE(platform::clipboardText(), QStringLiteral("elsewhere"));
+    }
+};
+
+SWATCHLY_TEST(ChartDialogsTest)
+#include "ChartDialogsTest.moc"
