@@ -45,14 +45,14 @@ void frmSavetxt::cmdDelete_Click()
             return;
         }
         Combo1->removeListItem(i);
-        Combo1->setText(QString());
+        clearNameBox();
         Combo1->update();
         return;
     }
     platform::msgBox(QStringLiteral("You can not delete a file that doesn't exist!"),
                      platform::Buttons::OK, platform::Icon::Critical,
                      QStringLiteral("No such File!"), this);
-    Combo1->setText(QString());
+    clearNameBox();
     Combo1->setFocus();
 }
 

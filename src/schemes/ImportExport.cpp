@@ -38,7 +38,7 @@ void frmSavetxt::cmdOpen_Click()
         platform::msgBox(QStringLiteral("Error Openning File"), platform::Buttons::OK,
                          platform::Icon::Critical,
                          QStringLiteral("File Error, Does this file exist?"), this);
-        Combo1->setText(QString());
+        clearNameBox();
         Combo1->setFocus();
     };
     FileError error;
@@ -99,7 +99,7 @@ void frmSavetxt::cmdSave_Click()
         QStringLiteral("Use this file... ") + name + QStringLiteral("---- Select an Option! "),
         this);
     if (answer == platform::Answer::No) {
-        Combo1->setText(QString());
+        clearNameBox();
         Combo1->setFocus();
         return;
     }

@@ -277,6 +277,14 @@ void frmSavetxt::foundSchemeName(int index)
     Combo1->setSelection(start, length);
 }
 
+void frmSavetxt::clearNameBox()
+{
+    // Emptying the box is no typing: completing the empty text would put the first listed
+    // name straight back.
+    const QSignalBlocker blocker(Combo1);
+    Combo1->setText(QString());
+}
+
 bool frmSavetxt::isPlainSchemeName(const QString &name)
 {
     const bool plain = !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&

@@ -77,6 +77,7 @@ private:
     // Closes the window from the program (the close box passes its own mode).
     void unload();
     void foundSchemeName(int index);
+    void clearNameBox();
     // False, after telling the user, when the name box's text would reach outside the
     // program folder.
     bool isPlainSchemeName(const QString &name);
