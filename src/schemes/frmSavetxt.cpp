@@ -1,17 +1,311 @@
+// The scheme window itself: its controls, opening and closing, the list of scheme files and
+// the two modes. Import and export are in ImportExport.cpp, deletion in DeleteScheme.cpp.
 #include "schemes/frmSavetxt.h"
 
 #include "chart/frmTintora.h"
+#include "platform/Geometry.h"
+#include "platform/Services.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QPointer>
+#include <QScreen>
 
 namespace swatchly {
 
+using platform::placeTwips;
+using platform::twips;
+
+namespace {
+
+// The window that is loaded at the moment, if any: showing the window again reuses it.
+QPointer<frmSavetxt> loadedWindow;
+
+constexpr ColourValue InactiveBorder = static_cast<ColourValue>(0x8000000B);
+constexpr ColourValue LightBlue = RGB(192, 192, 255);
+
+constexpr std::uint32_t DirectoryAttribute = 0x10;
+
+} // namespace
+
 frmSavetxt::frmSavetxt(frmTintora &mainWindow)
     : m_main(mainWindow)
+    , m_typeAhead(TypeAheadRules {
+          true,
+          [this](int index) { foundSchemeName(index); },
+          [this](int index) { foundSchemeName(index); },
+          nullptr,
+      })
 {
+    setObjectName(QStringLiteral("frmSavetxt"));
+    setWindowTitle(QStringLiteral("Save/Replace/Delete the User Defined Color Scheme Files"));
+    setWindowIcon(mainWindow.windowIconPicture());
+    // A sizable border with a close box but neither minimize nor maximize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    platform::setClassicFont(this, 8);
+    resize(twips(5730), twips(2745));
+
+    buildControls();
+    connectHandlers();
+    m_typeAhead.attach(Combo1);
+    centreOnScreen();
+
+    // The window lives on the main window's boxes; it cannot outlive them.
+    connect(&mainWindow, &QObject::destroyed, this, [this] { delete this; });
+
+    Form_Load();
 }
 
-frmSavetxt *frmSavetxt::open(frmTintora &, int)
+frmSavetxt::~frmSavetxt() = default;
+
+void frmSavetxt::buildControls()
 {
-    return nullptr;
+    cmdOpen =
+        new platform::CommandButton(this, QStringLiteral("cmdOpen"), QStringLiteral("Import..."));
+    placeTwips(cmdOpen, 4440, 1440, 1215, 495);
+
+    cmdSave =
+        new platform::CommandButton(this, QStringLiteral("cmdSave"), QStringLiteral("Export..."));
+    placeTwips(cmdSave, 4440, 2160, 1215, 495);
+
+    Label1 =
+        new platform::Label(this, QStringLiteral("Label1"),
+                            QStringLiteral("Type in/Select a file name  for your Color Scheme"));
+    Label1->setTextFormat(Qt::PlainText);
+    placeTwips(Label1, 120, 1320, 3615, 255);
+    Label1->setBackColor(InactiveBorder);
+
+    Combo1 = new platform::ComboBox(this, QStringLiteral("Combo1"), true);
+    placeTwips(Combo1, 120, 840, 3135, 315);
+    QPalette palette = Combo1->palette();
+    palette.setColor(QPalette::Base, platform::toQColor(LightBlue));
+    Combo1->setPalette(palette);
+    Combo1->lineEdit()->setPalette(palette);
+    Combo1->setText(QStringLiteral("Combo1"));
+
+    // The blanks push the second sentence onto the label's next line.
+    Label2 = new platform::Label(
+        this, QStringLiteral("Label2"),
+        QStringLiteral("Import - Open a File - Replaces the User Defined Colors") +
+            QString(98, QLatin1Char(' ')) +
+            QStringLiteral("Export - Saves  the current User Defined Colors to this File."));
+    Label2->setTextFormat(Qt::PlainText);
+    placeTwips(Label2, 120, 120, 4335, 615);
+    Label2->setBackColor(InactiveBorder);
+
+    Frame1 =
+        new platform::Frame(this, QStringLiteral("Frame1"), QStringLiteral("Select an Option"));
+    placeTwips(Frame1, 0, 1680, 3135, 975);
+
+    optOpenSave[0] =
+        new platform::OptionButton(Frame1, QStringLiteral("optOpenSave(0)"),
+                                   QStringLiteral("Import a Color Scheme    (Open File)"));
+    placeTwips(optOpenSave[0], 120, 240, 2895, 255);
+    optOpenSave[0]->setToolTip(
+        QStringLiteral("Replace the User Defined Colors with this files Colors"));
+
+    optOpenSave[1] =
+        new platform::OptionButton(Frame1, QStringLiteral("optOpenSave(1)"),
+                                   QStringLiteral("Export a Color Scheme    (Save File)"));
+    placeTwips(optOpenSave[1], 120, 600, 2895, 255);
+    optOpenSave[1]->setToolTip(QStringLiteral("Open  New/Change File to Save a Color Scheme."));
+
+    cmdDelete =
+        new platform::CommandButton(this, QStringLiteral("cmdDelete"), QStringLiteral("Delete"));
+    placeTwips(cmdDelete, 4440, 720, 615, 495);
+    cmdDelete->setEnabled(false);
+
+    cmdExit = new platform::CommandButton(this, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
+    placeTwips(cmdExit, 5040, 720, 615, 495);
+
+    // Labels and the frame take no focus; the rest follow the design's tab order.
+    QWidget::setTabOrder(cmdOpen, cmdSave);
+    QWidget::setTabOrder(cmdSave, Combo1);
+    QWidget::setTabOrder(Combo1, optOpenSave[0]);
+    QWidget::setTabOrder(optOpenSave[0], optOpenSave[1]);
+    QWidget::setTabOrder(optOpenSave[1], cmdDelete);
+    QWidget::setTabOrder(cmdDelete, cmdExit);
+}
+
+void frmSavetxt::connectHandlers()
+{
+    connect(cmdOpen, &QPushButton::clicked, this, &frmSavetxt::cmdOpen_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSavetxt::cmdSave_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmSavetxt::cmdDelete_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmSavetxt::cmdExit_Click);
+    for (int i = 0; i < 2; ++i)
+        connect(optOpenSave[static_cast<std::size_t>(i)], &platform::OptionButton::click, this,
+                [this, i] { optOpenSave_Click(i); });
+
+    connect(Combo1, &platform::ComboBox::keyPress, this, &frmSavetxt::Combo1_KeyPress);
+    connect(Combo1, &platform::ComboBox::changed, this, &frmSavetxt::Combo1_Change);
+    connect(Combo1, &platform::ComboBox::click, this, &frmSavetxt::Combo1_Click);
+    connect(Combo1, &platform::ComboBox::gotFocus, this, &frmSavetxt::Combo1_GotFocus);
+}
+
+void frmSavetxt::centreOnScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    move(available.center() - QPoint(width() / 2, height() / 2));
+}
+
+frmSavetxt *frmSavetxt::open(frmTintora &mainWindow, int option)
+{
+    if (!loadedWindow)
+        loadedWindow = new frmSavetxt(mainWindow);
+    frmSavetxt *window = loadedWindow;
+    window->show();
+    window->optOpenSave[static_cast<std::size_t>(option == 0 ? 0 : 1)]->setValue(true);
+    mainWindow.hide();
+    return window;
+}
+
+void frmSavetxt::Form_Load()
+{
+    Combo1->setEnabled(false);
+    cmdOpen->setEnabled(false);
+    cmdSave->setEnabled(false);
+    optOpenSave[0]->setValue(false);
+    optOpenSave[1]->setValue(false);
+    FillFileList();
+}
+
+void frmSavetxt::FillFileList()
+{
+    // The list is still empty, so this clears the design text.
+    Combo1->setText(Combo1->list(0));
+    FindFilesInSingleDir(platform::programFolder(), QStringLiteral("\\*.col"));
+    Combo1->update();
+}
+
+int frmSavetxt::FindFilesInSingleDir(const QString &strDir, const QString &strPattern)
+{
+    m_strExtension = QStringLiteral("col");
+    QString folder = strDir;
+    if (!folder.endsWith(QLatin1Char('\\')) && !folder.endsWith(QLatin1Char('/')))
+        folder += QDir::separator();
+    if (!m_cFindFile)
+        m_cFindFile = std::make_unique<clsFindFile>();
+    m_strFoundName = m_cFindFile->Find(folder + strPattern, false);
+    while (!m_strFoundName.isEmpty()) {
+        if ((m_cFindFile->FileAttributes() & DirectoryAttribute) == 0 &&
+            m_strFoundName.right(3).toLower() == m_strExtension)
+            Combo1->addListItem(m_strFoundName);
+        m_strFoundName = m_cFindFile->FindNext();
+    }
+    return Combo1->listCount();
+}
+
+void frmSavetxt::optOpenSave_Click(int Index)
+{
+    const bool importing = Index == 0;
+    cmdOpen->setEnabled(importing);
+    cmdSave->setEnabled(!importing);
+    Combo1->setEnabled(true);
+    cmdDelete->setEnabled(importing);
+}
+
+void frmSavetxt::cmdExit_Click()
+{
+    unload();
+}
+
+void frmSavetxt::unload()
+{
+    m_unloadMode = 1;
+    close();
+    m_unloadMode = 0;
+}
+
+void frmSavetxt::closeEvent(QCloseEvent *event)
+{
+    int cancel = 0;
+    Form_QueryUnload(cancel, m_unloadMode);
+    if (cancel != 0) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (loadedWindow == this)
+        loadedWindow = nullptr;
+}
+
+void frmSavetxt::Form_QueryUnload(int &, int)
+{
+    m_main.show();
+}
+
+void frmSavetxt::Combo1_KeyPress(int &KeyAscii)
+{
+    m_typeAhead.Combo1_KeyPress(KeyAscii);
+}
+
+void frmSavetxt::Combo1_Change()
+{
+    m_typeAhead.Combo1_Change();
+}
+
+void frmSavetxt::Combo1_Click()
+{
+    m_typeAhead.Combo1_Click();
+}
+
+void frmSavetxt::Combo1_GotFocus()
+{
+    m_typeAhead.Combo1_GotFocus();
+}
+
+void frmSavetxt::CompleteComboText()
+{
+    m_typeAhead.CompleteComboText();
+}
+
+void frmSavetxt::foundSchemeName(int index)
+{
+    // Rewriting the text must not lose the untyped tail that completion has just selected.
+    const int start = Combo1->selStart();
+    const int length = Combo1->selLength();
+    const QString item = Combo1->list(index);
+    if (Combo1->text() == item)
+        return;
+    Combo1->setText(item);
+    Combo1->setSelection(start, length);
+}
+
+void frmSavetxt::clearNameBox()
+{
+    // Emptying the box is no typing: completing the empty text would put the first listed
+    // name straight back.
+    const QSignalBlocker blocker(Combo1);
+    Combo1->setText(QString());
+}
+
+bool frmSavetxt::isPlainSchemeName(const QString &name)
+{
+    const bool plain = !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+        !name.contains(QChar(0)) && name != QLatin1String(".") && name != QLatin1String("..");
+    if (!plain)
+        platform::msgBox(
+            QStringLiteral("A scheme name cannot contain a folder; please type a plain file name."),
+            platform::Buttons::OK, platform::Icon::Exclamation, QStringLiteral("Invalid File Name"),
+            this);
+    return plain;
+}
+
+std::string frmSavetxt::schemeFilePath(const QString &name) const
+{
+    return platform::programFilePath(name).toLocal8Bit().toStdString();
+}
+
+QString frmSavetxt::problemText(const FileError &error)
+{
+    return QStringLiteral("There was a problem with this file! ") + QString::number(error.code) +
+        QString::fromStdString(error.description);
 }
 
 } // namespace swatchly

@@ -1,0 +1,59 @@
+// Deleting a scheme file named in the name box, and its entry in the list.
+#include "platform/Files.h"
+#include "platform/Services.h"
+#include "schemes/frmSavetxt.h"
+
+namespace swatchly {
+
+void frmSavetxt::cmdDelete_Click()
+{
+    const QString name = Combo1->text();
+    if (name.isEmpty()) {
+        platform::msgBox(QStringLiteral("<<<Please list a file to Delete >>>."),
+                         platform::Buttons::OK, platform::Icon::Information,
+                         QStringLiteral("No File Listed..."), this);
+        Combo1->setFocus();
+        return;
+    }
+    if (!isPlainSchemeName(name))
+        return;
+    // The Users Special Colors file; the box holds the first form when completion is undone.
+    if (name == QLatin1String("UserDefColors") || name == QLatin1String("UserDefColors.col")) {
+        platform::msgBox(QStringLiteral("You may only Export (Change) this File."),
+                         platform::Buttons::OK, platform::Icon::Critical,
+                         QStringLiteral("System File, Can Not Delete!"), this);
+        return;
+    }
+    const platform::Answer answer = platform::msgBox(
+        QStringLiteral("Delete ") + name + QStringLiteral("     ... Is this your Final Answer?") +
+            QStringLiteral("\r\n\r\n") +
+            QStringLiteral("Hint: You may Change (Export) this Color Scheme instead of "
+                           "Deleting this file."),
+        platform::Buttons::YesNo, platform::Icon::Critical,
+        QStringLiteral("I don't want this File any more. Correct?"), this);
+    if (answer == platform::Answer::No)
+        return;
+
+    // Only a listed name, case included, is deleted: the list holds what the folder held.
+    for (int i = 0; i < Combo1->listCount(); ++i) {
+        if (Combo1->list(i) != name)
+            continue;
+        FileError error;
+        if (!platform::files().remove(schemeFilePath(name), error)) {
+            platform::msgBox(problemText(error), platform::Buttons::OK, platform::Icon::None, {},
+                             this);
+            return;
+        }
+        Combo1->removeListItem(i);
+        clearNameBox();
+        Combo1->update();
+        return;
+    }
+    platform::msgBox(QStringLiteral("You can not delete a file that doesn't exist!"),
+                     platform::Buttons::OK, platform::Icon::Critical,
+                     QStringLiteral("No such File!"), this);
+    clearNameBox();
+    Combo1->setFocus();
+}
+
+} // namespace swatchly

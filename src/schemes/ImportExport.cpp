@@ -1,0 +1,138 @@
+// Import and export of scheme files: the Users Special Colors, Picture1(21) to Picture1(34) of
+// the main window, read from or written to the file named in the name box.
+#include "chart/frmTintora.h"
+#include "platform/Files.h"
+#include "platform/Services.h"
+#include "schemes/core/ColourRecords.h"
+#include "schemes/frmSavetxt.h"
+
+namespace swatchly {
+
+namespace {
+
+constexpr int FirstUserBox = 21;
+constexpr int LastUserBox = 34;
+
+// The program saves UserDefColors.col at exit and loads it at start-up in RRGGBB order; export
+// and import of that name keep to it, so that neither side reads the other's red as blue.
+DigitOrder schemeDigitOrder(const QString &name)
+{
+    return name == QLatin1String("UserDefColors.col") ? DigitOrder::RRGGBB : DigitOrder::BBGGRR;
+}
+
+} // namespace
+
+void frmSavetxt::cmdOpen_Click()
+{
+    const QString name = Combo1->text();
+    if (name.isEmpty()) {
+        platform::msgBox(QStringLiteral("You must select a file, please!"), platform::Buttons::OK,
+                         platform::Icon::Exclamation, QStringLiteral("No File Selected"), this);
+        Combo1->setFocus();
+        return;
+    }
+    if (!isPlainSchemeName(name))
+        return;
+
+    auto failed = [this] {
+        platform::msgBox(QStringLiteral("Error Openning File"), platform::Buttons::OK,
+                         platform::Icon::Critical,
+                         QStringLiteral("File Error, Does this file exist?"), this);
+        clearNameBox();
+        Combo1->setFocus();
+    };
+    FileError error;
+    auto file = platform::files().openForInput(schemeFilePath(name), error);
+    if (!file) {
+        failed();
+        return;
+    }
+    const DigitOrder order = schemeDigitOrder(name);
+    for (int index = FirstUserBox; index <= LastUserBox; ++index) {
+        const auto field = file->readField();
+        const auto colour = field ? readColourRecord(*field, order) : std::nullopt;
+        if (!colour) {
+            file.reset();
+            failed();
+            return;
+        }
+        m_main.Picture1[static_cast<std::size_t>(index)]->setBackColor(*colour);
+    }
+    file.reset();
+    unload();
+}
+
+void frmSavetxt::cmdSave_Click()
+{
+    if (Combo1->text().isEmpty()) {
+        platform::msgBox(QStringLiteral("You must name the file!"), platform::Buttons::OK,
+                         platform::Icon::Critical, QStringLiteral("No file Name!"), this);
+        Combo1->setFocus();
+        return;
+    }
+    if (!isPlainSchemeName(Combo1->text()))
+        return;
+    if (!Combo1->text().endsWith(QLatin1String(".col")))
+        Combo1->setText(Combo1->text() + QStringLiteral(".col"));
+    // Completion may have turned the name into a listed one.
+    const QString name = Combo1->text();
+    if (!isPlainSchemeName(name))
+        return;
+
+    FileError error;
+    auto existing = platform::files().openForInput(schemeFilePath(name), error);
+    if (!existing) {
+        if (error.code == fileErrors::FileNotFound.code) {
+            WriteFile();
+            unload();
+        }
+        return;
+    }
+    existing.reset();
+
+    const platform::Answer answer = platform::msgBox(
+        QStringLiteral("1. File already exits, Write over it?...............Select Yes ") +
+            QStringLiteral("\r\n\r\n") +
+            QStringLiteral("2. I want to create a New File (New Name) Select No ") +
+            QStringLiteral("\r\n\r\n"),
+        platform::Buttons::YesNo, platform::Icon::Information,
+        QStringLiteral("Use this file... ") + name + QStringLiteral("---- Select an Option! "),
+        this);
+    if (answer == platform::Answer::No) {
+        clearNameBox();
+        Combo1->setFocus();
+        return;
+    }
+    // The old scheme is not deleted first: WriteFile puts the new one in its place only once
+    // it is complete, so a failed write leaves the old one as it was.
+    WriteFile();
+    unload();
+}
+
+void frmSavetxt::WriteFile()
+{
+    const QString name = Combo1->text();
+    if (!isPlainSchemeName(name))
+        return;
+    auto report = [this](const FileError &error) {
+        platform::msgBox(problemText(error), platform::Buttons::OK, platform::Icon::None, {}, this);
+    };
+    FileError error;
+    auto file = platform::files().openForOutput(schemeFilePath(name), error);
+    if (!file) {
+        report(error);
+        return;
+    }
+    const DigitOrder order = schemeDigitOrder(name);
+    for (int index = FirstUserBox; index <= LastUserBox; ++index) {
+        const ColourValue colour = m_main.Picture1[static_cast<std::size_t>(index)]->backColor();
+        if (!file->writeField(colourRecordText(colour, order))) {
+            report(file->error());
+            return;
+        }
+    }
+    if (!file->commit())
+        report(file->error());
+}
+
+} // namespace swatchly
