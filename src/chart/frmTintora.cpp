@@ -75,6 +75,7 @@ frmTintora::frmTintora(QWidget *parent)
     buildToolbar(client);
     buildMenu();
     connectHandlers();
+    setUpCommandKeys();
     m_typeAhead.attach(Combo1);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -346,7 +347,7 @@ void frmTintora::buildToolbar(QWidget *client)
                                             QStringLiteral(":/toolbar/email.png"),
                                             QStringLiteral(":/toolbar/help.png") };
     for (std::size_t i = 0; i < pictures.size(); ++i)
-        ImageList1[i] = QIcon(pictures[i]);
+        ImageList1[i] = platform::resourceIcon(pictures[i]);
 
     Toolbar1 = new QToolBar(client);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -447,7 +448,7 @@ void frmTintora::setMenuPictures()
             { mnuExit, imExit },
     } };
     for (const auto &[action, holder] : pictures)
-        action->setIcon(QIcon(holder->picture()));
+        action->setIcon(holder->icon());
 }
 
 void frmTintora::LoadStartUpData()

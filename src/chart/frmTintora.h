@@ -162,6 +162,7 @@ private:
     void buildMenu();
     void buildToolbar(QWidget *client);
     void connectHandlers();
+    void setUpCommandKeys();
 
     void LoadStartUpData();
     void setMenuPictures();

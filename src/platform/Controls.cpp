@@ -4,7 +4,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFile>
 #include <QFocusEvent>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -368,9 +370,23 @@ void Line::paintEvent(QPaintEvent *)
 
 // ImageHolder
 
+QIcon resourceIcon(const QString &path)
+{
+    QIcon icon;
+    icon.addFile(path);
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString doubled = dot < 0 ? path + QStringLiteral("@2x")
+                                    : QString(path).insert(dot, QStringLiteral("@2x"));
+    // Qt adds the variant by itself only when a screen of that ratio is there at loading.
+    if (QFile::exists(doubled) && !icon.availableSizes().contains(QImageReader(doubled).size()))
+        icon.addFile(doubled);
+    return icon;
+}
+
 ImageHolder::ImageHolder(QWidget *parent, const QString &name, const QString &resource)
     : QLabel(parent)
     , m_picture(resource)
+    , m_icon(resourceIcon(resource))
 {
     setObjectName(name);
     setPixmap(m_picture);

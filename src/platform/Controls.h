@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -211,7 +212,11 @@ private:
     int m_width;
 };
 
-// An invisible holder of a picture.
+// The picture at a resource path with its double-size variant ("name@2x.png") beside it, so
+// that it stays sharp on a high-DPI screen whatever screen the program started on.
+QIcon resourceIcon(const QString &path);
+
+// An invisible holder of a picture; icon() carries its double-size variant as well.
 class ImageHolder : public QLabel
 {
     Q_OBJECT
@@ -219,9 +224,11 @@ public:
     ImageHolder(QWidget *parent, const QString &name, const QString &resource);
 
     QPixmap picture() const { return m_picture; }
+    QIcon icon() const { return m_icon; }
 
 private:
     QPixmap m_picture;
+    QIcon m_icon;
 };
 
 // An editable drop-down combo box with the list rules the type-ahead name boxes rely on:

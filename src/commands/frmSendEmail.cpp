@@ -1,0 +1,195 @@
+#include "commands/frmSendEmail.h"
+
+#include "platform/Geometry.h"
+#include "platform/Services.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QScreen>
+
+namespace swatchly {
+
+using platform::placeTwips;
+using platform::twips;
+
+namespace {
+
+constexpr ColourValue Silver = 0xC0C0C0;
+constexpr ColourValue Yellow = 0x00FFFF;
+constexpr ColourValue Cyan = 0xFFFF00;
+
+// Where the feedback goes unless the user types another address.
+const QString FeedbackAddress = QStringLiteral("feedback@swatchly.org");
+
+const std::array<QString, 5> BodyOptions {
+    QStringLiteral("Please send me any new information!"),
+    QStringLiteral("Please Do Not send any information."),
+    QStringLiteral("I like using the Swatchly."),
+    QStringLiteral("I Do Not like the Swatchly."),
+    QStringLiteral("What is the web vexel form creator?"),
+};
+
+void setBaseColour(QWidget *widget, ColourValue colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, platform::toQColor(colour));
+    widget->setPalette(palette);
+}
+
+// The locale's long time format without its time zone: the general date format shows the
+// clock time only, and a zone name would only lengthen the subject line.
+QString longTimeFormat(const QLocale &locale)
+{
+    static const QRegularExpression zone(QStringLiteral("\\s*,?\\s*[(\\[]?t+[)\\]]?"));
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString result;
+    QString plain;
+    bool quoted = false;
+    for (const QChar ch : format) {
+        if (ch == QLatin1Char('\'')) {
+            if (!quoted) {
+                result += plain.replace(zone, QString());
+                plain.clear();
+            }
+            quoted = !quoted;
+            result += ch;
+        } else if (quoted) {
+            result += ch;
+        } else {
+            plain += ch;
+        }
+    }
+    result += plain.replace(zone, QString());
+    return result.trimmed();
+}
+
+} // namespace
+
+frmSendEmail::frmSendEmail(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmSendEmail"));
+    setWindowTitle(QStringLiteral("SendEmail"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(twips(4890), twips(3720));
+    setSizeGripEnabled(false);
+    platform::setClassicFont(this, 8);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, platform::toQColor(Silver));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    const std::array<QString, 6> captions {
+        QStringLiteral("Main Address"), QStringLiteral("Carbon Copy"),
+        QStringLiteral("Blind Copy"),   QStringLiteral("Subject "),
+        QStringLiteral("Body Message"), QStringLiteral("File Attached"),
+    };
+    const std::array<int, 6> rows { 120, 600, 1080, 1560, 2160, 2640 };
+    for (std::size_t i = 0; i < Label1.size(); ++i) {
+        Label1[i] = new platform::Label(this, QStringLiteral("Label1(%1)").arg(i), captions[i]);
+        placeTwips(Label1[i], 120, rows[i], 1140, i == 4 ? 315 : 375);
+        Label1[i]->setBackColor(Silver);
+        Label1[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        Label1[i]->setWordWrap(false);
+    }
+
+    txtMainAddresses =
+        new platform::TextBox(this, QStringLiteral("txtMainAddresses"), FeedbackAddress);
+    placeTwips(txtMainAddresses, 1320, 120, 3015, 375);
+    setBaseColour(txtMainAddresses, Yellow);
+    txtCC = new platform::TextBox(this, QStringLiteral("txtCC"));
+    placeTwips(txtCC, 1320, 600, 3015, 375);
+    txtBCC = new platform::TextBox(this, QStringLiteral("txtBCC"));
+    placeTwips(txtBCC, 1320, 1080, 3015, 375);
+    txtSubject = new platform::TextBox(this, QStringLiteral("txtSubject"));
+    placeTwips(txtSubject, 1320, 1560, 3015, 375);
+    cboBody = new platform::ComboBox(this, QStringLiteral("cboBody"));
+    placeTwips(cboBody, 1320, 2160, 3015, 315);
+    setBaseColour(cboBody, Cyan);
+    txtAttachmentFileLocation =
+        new platform::TextBox(this, QStringLiteral("txtAttachmentFileLocation"));
+    placeTwips(txtAttachmentFileLocation, 1320, 2640, 3015, 375);
+    txtAttachmentFileLocation->setEnabled(false);
+    cmdSendIt = new platform::CommandButton(this, QStringLiteral("cmdSendIt"),
+                                            QStringLiteral("Sending E-mail..."));
+    placeTwips(cmdSendIt, 1320, 3120, 3015, 375);
+
+    connect(cmdSendIt, &QPushButton::clicked, this, &frmSendEmail::cmdSendIt_Click);
+}
+
+QString frmSendEmail::subjectFor(const QDateTime &when)
+{
+    const QLocale locale;
+    QString text = locale.toString(when.date(), QLocale::ShortFormat);
+    const QTime time = when.time();
+    if (time.hour() != 0 || time.minute() != 0 || time.second() != 0)
+        text += QLatin1Char(' ') + locale.toString(time, longTimeFormat(locale));
+    return QStringLiteral("Swatchly ") + text;
+}
+
+void frmSendEmail::Form_Activate()
+{
+    txtSubject->setText(subjectFor(platform::now()));
+    for (const QString &option : BodyOptions)
+        cboBody->addListItem(option);
+    cboBody->setText(cboBody->list(0));
+    cboBody->setFocus(Qt::OtherFocusReason);
+}
+
+QString frmSendEmail::composeLink() const
+{
+    // The texts go into the link exactly as typed; the mail program reads them back.
+    QString query;
+    auto append = [&query](const char *key, const QString &text) {
+        if (!text.isEmpty())
+            query += QLatin1String(key) + text;
+    };
+    append("&CC=", txtCC->text());
+    append("&BCC=", txtBCC->text());
+    append("&Subject=", txtSubject->text());
+    append("&Body=", cboBody->text());
+    if (!txtAttachmentFileLocation->text().isEmpty())
+        query +=
+            QStringLiteral("&Attach=\"") + txtAttachmentFileLocation->text() + QLatin1Char('"');
+    if (!query.isEmpty())
+        query[0] = QLatin1Char('?');
+    return QStringLiteral("mailto:") + txtMainAddresses->text() + query;
+}
+
+void frmSendEmail::cmdSendIt_Click()
+{
+    platform::openUrl(QUrl(composeLink(), QUrl::TolerantMode));
+}
+
+bool frmSendEmail::event(QEvent *event)
+{
+    const bool handled = QDialog::event(event);
+    // The window is modal, so it becomes active once per opening; coming back to it from
+    // another program must not refill the fields.
+    if (event->type() == QEvent::WindowActivate && !m_activated) {
+        m_activated = true;
+        Form_Activate();
+    }
+    return handled;
+}
+
+void frmSendEmail::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    const QScreen *screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+} // namespace swatchly

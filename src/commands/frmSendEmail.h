@@ -1,0 +1,53 @@
+// The feedback e-mail window.
+//
+// The program sends nothing itself: the window collects the addresses, a subject and a body
+// and hands one "mailto:" link to the desktop, which starts the user's mail program with a
+// new message already filled in. The E-mail command creates the window afresh for each
+// opening and shows it modally; the first activation of each opening puts a dated subject and
+// the body choices into the fields. Sending leaves the window open with its fields unchanged.
+#pragma once
+
+#include "platform/Controls.h"
+
+#include <QDialog>
+
+#include <array>
+
+namespace swatchly {
+
+class frmSendEmail : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmSendEmail(QWidget *parent = nullptr);
+
+    // The link cmdSendIt_Click hands on, composed from the fields as they are now.
+    QString composeLink() const;
+
+    // "Swatchly " and the date and time in the system's general date format.
+    static QString subjectFor(const QDateTime &when);
+
+    // ---- Controls, named as the window's design names them ----
+    std::array<platform::Label *, 6> Label1 {};
+    platform::TextBox *txtMainAddresses = nullptr;
+    platform::TextBox *txtCC = nullptr;
+    platform::TextBox *txtBCC = nullptr;
+    platform::TextBox *txtSubject = nullptr;
+    platform::ComboBox *cboBody = nullptr;
+    platform::TextBox *txtAttachmentFileLocation = nullptr;
+    platform::CommandButton *cmdSendIt = nullptr;
+
+    // ---- Event handlers ----
+    void Form_Activate();
+    void cmdSendIt_Click();
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool m_activated = false;
+    bool m_centred = false;
+};
+
+} // namespace swatchly
