@@ -20,7 +20,19 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 install(TARGETS swatchly RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 foreach(data_file IN LISTS SWATCHLY_DATA_FILES)
-    if(EXISTS ${CMAKE_SOURCE_DIR}/data/${data_file})
+    if(data_file STREQUAL "UserDefColors.col")
+        # Installed under a prefix the user owns (make install into ~/.local), share/swatchly
+        # is the user's data folder itself, and this file holds the colours they stored: a
+        # reinstall must not put the shipped colours over them.
+        install(CODE "
+            set(stored \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${SWATCHLY_INSTALL_DATADIR}/${data_file}\")
+            if(EXISTS \"\${stored}\")
+                message(STATUS \"Keeping: \${stored}\")
+            else()
+                file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${SWATCHLY_INSTALL_DATADIR}\"
+                    TYPE FILE FILES \"${CMAKE_SOURCE_DIR}/data/${data_file}\")
+            endif()")
+    elseif(EXISTS ${CMAKE_SOURCE_DIR}/data/${data_file})
         install(FILES ${CMAKE_SOURCE_DIR}/data/${data_file}
             DESTINATION ${SWATCHLY_INSTALL_DATADIR})
     elseif(data_file STREQUAL "swatchly.chm")
