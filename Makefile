@@ -2,8 +2,10 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# make install puts Swatchly under PREFIX; the default needs no root.
+PREFIX ?= $(HOME)/.local
 
-.PHONY: run test build deps configure bench clean
+.PHONY: run test build deps configure bench install package clean
 
 run: build
 	./$(BUILD_DIR)/swatchly
@@ -23,6 +25,20 @@ deps:
 bench: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS) --target swatchly_bench
 	./$(BUILD_DIR)/swatchly_bench
+
+# The configured prefix is compiled in as the place of the shipped data, so each of these
+# configures for the prefix it installs to.
+install: deps
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target swatchly
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
+
+package: deps
+	scripts/install-deps --package
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target swatchly
+	rm -f $(BUILD_DIR)/swatchly_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)

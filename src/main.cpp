@@ -8,7 +8,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Swatchly"));
     QApplication::setOrganizationName(QStringLiteral("Swatchly"));
-    QApplication::setDesktopFileName(QStringLiteral("swatchly"));
+    QApplication::setDesktopFileName(QStringLiteral("org.swatchly.Swatchly"));
 
     swatchly::frmTintora window;
     window.adjustSize();

@@ -11,6 +11,9 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
+
+#include <algorithm>
 
 namespace swatchly::platform {
 
@@ -174,13 +177,91 @@ QString clipboardText()
     return QGuiApplication::clipboard()->text();
 }
 
+const QStringList &shippedDataFileNames()
+{
+    static const QStringList names { QStringLiteral("StartUpColors"),
+                                     QStringLiteral("UserDefColors.col"),
+                                     QStringLiteral("ListBoxColorNames.txt") };
+    return names;
+}
+
+bool isWritableFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
+namespace {
+
+bool holdsDataFiles(const QString &folder)
+{
+    const QDir dir(folder);
+    return std::any_of(shippedDataFileNames().cbegin(), shippedDataFileNames().cend(),
+                       [&dir](const QString &name) { return dir.exists(name); });
+}
+
+void seedMissingFiles(const QString &source, const QString &target)
+{
+    const QDir from(source);
+    const QDir to(target);
+    for (const QFileInfo &file : from.entryInfoList(QDir::Files | QDir::Readable)) {
+        const QString destination = to.filePath(file.fileName());
+        if (QFileInfo::exists(destination))
+            continue;
+        // Installed files are read-only for the user; the copies are the user's own.
+        if (QFile::copy(file.filePath(), destination))
+            QFile::setPermissions(destination,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                      QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
+    }
+}
+
+} // namespace
+
+QString resolveProgramFolder(const QString &executableFolder, const QString &dataLocation,
+                             const QStringList &shippedDataFolders,
+                             const std::function<bool(const QString &)> &isWritable)
+{
+    const bool executableFolderHoldsData = holdsDataFiles(executableFolder);
+    if (executableFolderHoldsData && isWritable(executableFolder))
+        return executableFolder;
+    if (dataLocation.isEmpty() || !QDir().mkpath(dataLocation))
+        return executableFolder;
+    const QString target = QDir::cleanPath(dataLocation);
+
+    QStringList sources = shippedDataFolders;
+    if (executableFolderHoldsData)
+        sources.append(executableFolder);
+    const auto source = std::find_if(sources.cbegin(), sources.cend(), holdsDataFiles);
+    if (source != sources.cend() && QDir::cleanPath(*source) != target)
+        seedMissingFiles(*source, target);
+    return target;
+}
+
 QString programFolder()
 {
     if (!programFolderOverride.isEmpty())
         return programFolderOverride;
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QString resolved = QFileInfo(dir).canonicalFilePath();
-    return resolved.isEmpty() ? dir : resolved;
+    static const QString chosen = [] {
+        const QString dir = QCoreApplication::applicationDirPath();
+        const QString resolved = QFileInfo(dir).canonicalFilePath();
+        const QString executableFolder = resolved.isEmpty() ? dir : resolved;
+
+        const QString userData =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        const QString dataLocation =
+            userData.isEmpty() ? QString() : userData + QStringLiteral("/swatchly");
+
+        // The installed tree is found beside the executable first, so that a copy installed
+        // under any prefix finds its own files; the configured location covers a moved binary.
+        QStringList shipped { QDir::cleanPath(executableFolder +
+                                              QStringLiteral("/../share/swatchly")) };
+#ifdef SWATCHLY_SHIPPED_DATA_DIR
+        shipped.append(QStringLiteral(SWATCHLY_SHIPPED_DATA_DIR));
+#endif
+        return resolveProgramFolder(executableFolder, dataLocation, shipped);
+    }();
+    return chosen;
 }
 
 void setProgramFolder(const QString &folder)

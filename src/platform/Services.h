@@ -11,8 +11,10 @@
 #include <QFont>
 #include <QIcon>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -55,10 +57,28 @@ void clipboardClear();
 void clipboardSetText(const QString &text);
 QString clipboardText();
 
-// The folder that holds the executable (symbolic links resolved), without a trailing
-// separator; tests point it at a temporary folder.
+// The folder the program keeps its data files in, without a trailing separator; chosen once
+// by resolveProgramFolder. Tests point it at a temporary folder.
 QString programFolder();
 void setProgramFolder(const QString &folder);
+
+// The data files a program folder holds when the program can run from it.
+const QStringList &shippedDataFileNames();
+
+// Whether the program may create and replace files in a folder.
+bool isWritableFolder(const QString &folder);
+
+// Chooses the program folder. A copy that runs from a writable folder holding its data files
+// (the build folder, or a copy unpacked somewhere) keeps using that folder. An installed copy,
+// whose executable lies in a folder it cannot write or that holds no data files, uses
+// dataLocation instead: created when missing and seeded from the first of shippedDataFolders
+// that holds data files (else from the executable's folder when that holds them). Seeding
+// copies only the files dataLocation lacks, so the colours a user stored survive an upgrade.
+// When dataLocation cannot be made, the executable's folder is all there is.
+QString
+resolveProgramFolder(const QString &executableFolder, const QString &dataLocation,
+                     const QStringList &shippedDataFolders,
+                     const std::function<bool(const QString &)> &isWritable = isWritableFolder);
 // The program folder, the platform's separator and a file name.
 QString programFilePath(const QString &fileName);
 
