@@ -3,6 +3,7 @@
 #include "chart/frmTintora.h"
 #include "commands/AboutBox.h"
 #include "commands/frmSendEmail.h"
+#include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -60,6 +62,14 @@ private:
     QElapsedTimer m_waited;
 };
 
+frmSavetxt *visibleSchemeWindow()
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<frmSavetxt *>(top); found && found->isVisible())
+            return found;
+    return nullptr;
+}
+
 QAction *toolbarAction(const frmTintora &window, const QString &key)
 {
     for (QAction *action : window.Toolbar1->actions())
@@ -80,18 +90,21 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("abouts");
         QTest::addColumn<int>("emails");
-        QTest::newRow("About") << "About" << 1 << 0;
-        QTest::newRow("Email") << "Email" << 0 << 1;
-        QTest::newRow("Import") << "Import" << 0 << 0;
-        QTest::newRow("Export") << "Export" << 0 << 0;
-        QTest::newRow("Help") << "Help" << 0 << 0;
-        QTest::newRow("separator") << "" << 0 << 0;
-        QTest::newRow("lower case import") << "import" << 0 << 0;
-        QTest::newRow("upper case about") << "ABOUT" << 0 << 0;
-        QTest::newRow("lower case email") << "email" << 0 << 0;
-        QTest::newRow("trailing blank") << "About " << 0 << 0;
-        QTest::newRow("menu caption") << "&About..." << 0 << 0;
-        QTest::newRow("unknown") << "Exit" << 0 << 0;
+        QTest::addColumn<int>("helps");
+        QTest::addColumn<int>("schemeOption"); // -1: no scheme window
+        QTest::newRow("About") << "About" << 1 << 0 << 0 << -1;
+        QTest::newRow("Email") << "Email" << 0 << 1 << 0 << -1;
+        QTest::newRow("Import") << "Import" << 0 << 0 << 0 << 0;
+        QTest::newRow("Export") << "Export" << 0 << 0 << 0 << 1;
+        QTest::newRow("Help") << "Help" << 0 << 0 << 1 << -1;
+        QTest::newRow("separator") << "" << 0 << 0 << 0 << -1;
+        QTest::newRow("lower case import") << "import" << 0 << 0 << 0 << -1;
+        QTest::newRow("upper case about") << "ABOUT" << 0 << 0 << 0 << -1;
+        QTest::newRow("lower case email") << "email" << 0 << 0 << 0 << -1;
+        QTest::newRow("lower case help") << "help" << 0 << 0 << 0 << -1;
+        QTest::newRow("trailing blank") << "About " << 0 << 0 << 0 << -1;
+        QTest::newRow("menu caption") << "&About..." << 0 << 0 << 0 << -1;
+        QTest::newRow("unknown") << "Exit" << 0 << 0 << 0 << -1;
     }
 
     void toolbarDispatchMatchesKeysExactly()
@@ -99,12 +112,25 @@ private slots:
         QFETCH(QString, key);
         QFETCH(int, abouts);
         QFETCH(int, emails);
+        QFETCH(int, helps);
+        QFETCH(int, schemeOption);
         FakePlatform fake;
         frmTintora window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         EmailWindowCloser closer;
         window.Toolbar1_ButtonClick(key);
         QCOMPARE(fake.aboutRequests.size(), abouts);
         QCOMPARE(closer.opened, emails);
+        QCOMPARE(fake.helpCalls.size(), helps);
+        QPointer<frmSavetxt> schemes = visibleSchemeWindow();
+        QCOMPARE(schemes != nullptr, schemeOption >= 0);
+        QCOMPARE(window.isVisible(), schemeOption < 0);
+        if (schemes) {
+            QVERIFY(schemes->optOpenSave[static_cast<std::size_t>(schemeOption)]->isChecked());
+            schemes->close();
+            QTRY_VERIFY(!schemes);
+        }
         QVERIFY(fake.shown.isEmpty());
         QVERIFY(fake.openedUrls.isEmpty());
         QVERIFY(fake.startedPrograms.isEmpty());
@@ -148,8 +174,17 @@ private slots:
         QCOMPARE(closer.opened, 1);
         QCOMPARE(fake.aboutRequests.size(), 1);
         click("Help");
+        QCOMPARE(fake.helpCalls.size(), 1);
         click("Import");
+        QPointer<frmSavetxt> schemes = visibleSchemeWindow();
+        QVERIFY(schemes && schemes->optOpenSave[0]->isChecked());
+        schemes->close();
+        QTRY_VERIFY(!schemes);
         click("Export");
+        schemes = visibleSchemeWindow();
+        QVERIFY(schemes && schemes->optOpenSave[1]->isChecked());
+        schemes->close();
+        QTRY_VERIFY(!schemes);
         QCOMPARE(fake.aboutRequests.size(), 1);
         QCOMPARE(closer.opened, 1);
         QVERIFY(fake.shown.isEmpty());
@@ -166,8 +201,14 @@ private slots:
         window.mnuEmail->trigger();
         QCOMPARE(closer.opened, 1);
         window.mnuHelp->trigger();
-        window.mnuImport->trigger();
-        window.mnuExport->trigger();
+        QCOMPARE(fake.helpCalls.size(), 1);
+        for (int option : { 0, 1 }) {
+            (option == 0 ? window.mnuImport : window.mnuExport)->trigger();
+            QPointer<frmSavetxt> schemes = visibleSchemeWindow();
+            QVERIFY(schemes && schemes->optOpenSave[static_cast<std::size_t>(option)]->isChecked());
+            schemes->close();
+            QTRY_VERIFY(!schemes);
+        }
         QCOMPARE(fake.aboutRequests.size(), 1);
         QCOMPARE(closer.opened, 1);
         QVERIFY(fake.shown.isEmpty());
@@ -224,6 +265,79 @@ private slots:
         });
         window.mnuEmail_Click(5);
         QCOMPARE(looked, 2);
+    }
+
+    void importAndExportOpenAFreshSchemeWindowWithOnlyTheirOptionChosen_data()
+    {
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("Import from the menu") << QStringList { "mnuImport" } << 0;
+        QTest::newRow("Export from the menu") << QStringList { "mnuExport" } << 1;
+        QTest::newRow("Import from the toolbar") << QStringList { "Import" } << 0;
+        QTest::newRow("Export from the toolbar") << QStringList { "Export" } << 1;
+        QTest::newRow("Import after Export") << QStringList { "Export", "mnuImport" } << 0;
+        QTest::newRow("Export after Import") << QStringList { "mnuImport", "Export" } << 1;
+    }
+
+    void importAndExportOpenAFreshSchemeWindowWithOnlyTheirOptionChosen()
+    {
+        QFETCH(QStringList, commands);
+        QFETCH(int, chosen);
+        FakePlatform fake;
+        fake.copyShippedData();
+        fake.writeFile(QStringLiteral("Sunset.col"), QByteArray(140, 'x'));
+        frmTintora window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QPointer<frmSavetxt> schemes;
+        for (const QString &command : commands) {
+            // Each opening follows a closing, as it does for a user: the scheme window hides
+            // the main window and its menu and toolbar with it.
+            if (schemes)
+                schemes->close();
+            QTRY_VERIFY(!schemes);
+            QVERIFY(window.isVisible());
+            if (command == QLatin1String("mnuImport"))
+                window.mnuImport->trigger();
+            else if (command == QLatin1String("mnuExport"))
+                window.mnuExport->trigger();
+            else
+                QTest::mouseClick(window.Toolbar1->widgetForAction(toolbarAction(window, command)),
+                                  Qt::LeftButton);
+            schemes = visibleSchemeWindow();
+            QVERIFY(schemes);
+        }
+        QVERIFY(schemes->isVisible());
+        QVERIFY(!window.isVisible());
+        QCOMPARE(schemes->optOpenSave[static_cast<std::size_t>(chosen)]->isChecked(), true);
+        QCOMPARE(schemes->optOpenSave[static_cast<std::size_t>(1 - chosen)]->isChecked(), false);
+        QCOMPARE(schemes->cmdOpen->isEnabled(), chosen == 0);
+        QCOMPARE(schemes->cmdSave->isEnabled(), chosen == 1);
+        QCOMPARE(schemes->cmdDelete->isEnabled(), chosen == 0);
+        QCOMPARE(schemes->Combo1->text(), QString());
+        QCOMPARE(schemes->Combo1->listCount(), 2); // Sunset.col and UserDefColors.col
+
+        schemes->close();
+        QTRY_VERIFY(!schemes);
+        QVERIFY(window.isVisible());
+    }
+
+    void helpOpensTheProgramFoldersHelpFileInItsWindow()
+    {
+        FakePlatform fake;
+        frmTintora window;
+        window.mnuHelp->trigger();
+        window.Toolbar1_ButtonClick(QStringLiteral("Help"));
+        QCOMPARE(fake.helpCalls.size(), 2);
+        for (const auto &call : fake.helpCalls) {
+            QCOMPARE(call.target,
+                     platform::programFilePath(QStringLiteral("swatchly.chm")) +
+                         QStringLiteral(">swatchwin"));
+            QCOMPARE(call.command, 0);
+            QCOMPARE(call.data, 0);
+        }
+        QVERIFY(fake.helpCalls.first().target.startsWith(fake.folder()));
     }
 
     void helpWithoutTheHelpFileLeavesEverythingAsItWas()
