@@ -278,6 +278,19 @@ HelpViewer::HelpViewer(std::unique_ptr<ChmFile> file, const QString &windowName)
     layout->addWidget(splitter);
     resize(size);
 
+    toolBar->setAccessibleName(tr("Help toolbar"));
+    m_tabs->setAccessibleName(tr("Contents and Index"));
+    m_contents->setAccessibleName(tr("Contents"));
+    m_indexFilter->setAccessibleName(tr("Keyword"));
+    m_indexFilter->setAccessibleDescription(m_indexFilter->placeholderText());
+    m_index->setAccessibleName(tr("Index"));
+    m_page->setAccessibleName(tr("Help topic"));
+    splitter->setAccessibleName(tr("Help"));
+    indexPane->setAccessibleName(tr("Index"));
+    QWidget::setTabOrder(m_contents, m_indexFilter);
+    QWidget::setTabOrder(m_indexFilter, m_index);
+    QWidget::setTabOrder(m_index, m_page);
+
     fillContents();
     fillIndex();
     if (m_index->count() == 0)
@@ -290,6 +303,9 @@ HelpViewer::HelpViewer(std::unique_ptr<ChmFile> file, const QString &windowName)
     connect(m_page, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(m_page, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
     connect(m_page, &QTextBrowser::sourceChanged, this, &HelpViewer::selectContentsEntry);
+    // A screen reader says which topic the page holds.
+    connect(m_page, &QTextBrowser::sourceChanged, this,
+            [this] { m_page->setAccessibleDescription(m_page->documentTitle()); });
     connect(m_contents, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
         if (!m_syncingContents && item && !item->data(0, TopicRole).toString().isEmpty())
             showTopic(item->data(0, TopicRole).toString());
