@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
-#include <QStyleOptionFocusRect>
 
 namespace swatchly::platform {
 
@@ -451,11 +450,10 @@ void Slider::paintEvent(QPaintEvent *event)
     QScrollBar::paintEvent(event);
     if (!hasFocus())
         return;
+    // The style's own focus tint is too faint to find on a grey bar; the chart's dark frame is
+    // not.
     QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(QPalette::Window);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    fillRing(painter, rect(), 2, Qt::black);
 }
 
 // CommandButton

@@ -239,6 +239,23 @@ private slots:
         QCOMPARE(image.pixelColor(middle * image.devicePixelRatio()), colour);
     }
 
+    void focusedSliderShowsAFrame()
+    {
+        FakePlatform fake;
+        fake.copyShippedData();
+        frmTintora window;
+        showActive(window);
+        platform::Slider *slider = window.Slide[1];
+        const QPoint edge(slider->width() / 2, 0);
+
+        QImage image = slider->grab().toImage();
+        QVERIFY(image.pixelColor(edge * image.devicePixelRatio()) != QColor(Qt::black));
+
+        slider->setFocus(Qt::TabFocusReason);
+        image = slider->grab().toImage();
+        QCOMPARE(image.pixelColor(edge * image.devicePixelRatio()), QColor(Qt::black));
+    }
+
     void slidersMoveFromTheKeyboard()
     {
         FakePlatform fake;
