@@ -102,9 +102,10 @@ Target parseTarget(const QString &target)
 class HelpPage final : public QTextBrowser
 {
 public:
-    HelpPage(const ChmFile &file, QWidget *parent)
+    HelpPage(const ChmFile &file, const HelpViewer &viewer, QWidget *parent)
         : QTextBrowser(parent)
         , m_file(file)
+        , m_viewer(viewer)
     { }
 
     QVariant loadResource(int type, const QUrl &name) override
@@ -123,6 +124,11 @@ public:
             object = m_file.objectFor(url.toString());
         if (object.isEmpty())
             return {};
+        if (type == QTextDocument::ImageResource) {
+            const QImage image = m_viewer.picture(object, devicePixelRatioF());
+            if (!image.isNull())
+                return image;
+        }
         const auto bytes = m_file.read(object);
         if (!bytes)
             return {};
@@ -133,6 +139,7 @@ public:
 
 private:
     const ChmFile &m_file;
+    const HelpViewer &m_viewer;
 };
 
 void setHelpService(HelpService *service)
@@ -261,7 +268,7 @@ HelpViewer::HelpViewer(std::unique_ptr<ChmFile> file, const QString &windowName)
     m_tabs->addTab(m_contents, tr("Contents"));
     m_tabs->addTab(indexPane, tr("Index"));
 
-    m_page = new HelpPage(*m_file, this);
+    m_page = new HelpPage(*m_file, *this, this);
     m_page->setObjectName(QStringLiteral("helpPage"));
     m_page->setOpenLinks(false);
 
@@ -360,6 +367,28 @@ QString HelpViewer::defaultTopic() const
             object.endsWith(QLatin1String(".html"), Qt::CaseInsensitive))
             return object;
     }
+    return {};
+}
+
+QImage HelpViewer::picture(const QString &objectPath, qreal devicePixelRatio) const
+{
+    const QString object = m_file->objectFor(objectPath);
+    if (object.isEmpty())
+        return {};
+    QImage image;
+    if (devicePixelRatio > 1.0) {
+        const qsizetype dot = object.lastIndexOf(QLatin1Char('.'));
+        const qsizetype slash = object.lastIndexOf(QLatin1Char('/'));
+        if (dot > slash + 1) {
+            const QString doubled = QString(object).insert(dot, QStringLiteral("@2x"));
+            if (const auto bytes = m_file->read(doubled); bytes && image.loadFromData(*bytes)) {
+                image.setDevicePixelRatio(2.0);
+                return image;
+            }
+        }
+    }
+    if (const auto bytes = m_file->read(object); bytes && image.loadFromData(*bytes))
+        return image;
     return {};
 }
 
