@@ -7,6 +7,7 @@
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
+#include "tooltips/TipWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -244,6 +245,15 @@ private slots:
         QCOMPARE(nameOf(window.Slide[2]), QStringLiteral("Blue"));
         QCOMPARE(nameOf(window.txtColValue[4]), QStringLiteral("Green (hex)"));
         QCOMPARE(nameOf(window.Combo1), QStringLiteral("Select Color Name"));
+    }
+
+    void tipWindowsReadTheirText()
+    {
+        TipWindow tip;
+        tip.setText(QStringLiteral("Use Either the Middle Bar \r\n\r\nor the End Arrows < >"));
+        QCOMPARE(nameOf(&tip), QStringLiteral("Use Either the Middle Bar or the End Arrows < >"));
+        tip.setText(QString());
+        QCOMPARE(tip.accessibleName(), QString());
     }
 
     void chartBoxesArePressedLikeAClick_data()
