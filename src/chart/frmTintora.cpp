@@ -74,6 +74,7 @@ frmTintora::frmTintora(QWidget *parent)
     buildNameAndButtons(client);
     buildToolbar(client);
     buildMenu();
+    setUpAccessibility();
     connectHandlers();
     setUpCommandKeys();
     m_typeAhead.attach(Combo1);
@@ -395,6 +396,13 @@ void frmTintora::connectHandlers()
                 [this, i](int button, int shift, float x, float y) {
                     Picture1_MouseDown(i, button, shift, x, y);
                 });
+        // The keys stand for the clicks they name, at the box's corner.
+        connect(Picture1[static_cast<std::size_t>(i)], &platform::ColourBox::keyChoose, this,
+                [this, i](int button, int shift) { Picture1_MouseDown(i, button, shift, 0, 0); });
+        connect(Picture1[static_cast<std::size_t>(i)], &platform::ColourBox::keyMove, this,
+                [this, i](int columns, int rows) { moveChartFocus(i, columns, rows); });
+        connect(Picture1[static_cast<std::size_t>(i)], &platform::ColourBox::gotFocus, this,
+                [this, i] { makeChartTabStop(i); });
     }
     connect(txtHexValue, &platform::MultiLineTextBox::changed, this,
             &frmTintora::txtHexValue_Change);

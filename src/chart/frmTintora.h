@@ -14,7 +14,8 @@
 // The handlers live beside their behaviour: construction and start-up in frmTintora.cpp, the
 // current colour and sliders in CurrentColour.cpp, typed values in TypedValues.cpp, exit in
 // Exit.cpp, colour names in ColourNames.cpp, the dialogs and the clipboard viewer in
-// ChartDialogs.cpp, the tips in tooltips/, the menu and toolbar commands in commands/.
+// ChartDialogs.cpp, the tips in tooltips/, the menu and toolbar commands in commands/, and
+// what screen readers and keyboard users get in Accessibility.cpp.
 #pragma once
 
 #include "chart/TypeAheadCombo.h"
@@ -163,6 +164,12 @@ private:
     void buildToolbar(QWidget *client);
     void connectHandlers();
     void setUpCommandKeys();
+    // Names and descriptions for screen readers, and the Tab order (Accessibility.cpp).
+    void setUpAccessibility();
+    // The chart grid is one Tab stop, the box that last had the focus; arrow keys move the
+    // focus from box to box inside the grid.
+    void makeChartTabStop(int index);
+    void moveChartFocus(int index, int columns, int rows);
 
     void LoadStartUpData();
     void setMenuPictures();

@@ -118,6 +118,21 @@ frmSendEmail::frmSendEmail(QWidget *parent)
                                             QStringLiteral("Sending E-mail..."));
     placeTwips(cmdSendIt, 1320, 3120, 3015, 375);
 
+    // Each field is named by the label on its row, and the keyboard goes down the fields to the
+    // button.
+    const std::array<QWidget *, 6> fields { txtMainAddresses, txtCC,   txtBCC,
+                                            txtSubject,       cboBody, txtAttachmentFileLocation };
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        Label1[i]->setBuddy(fields[i]);
+        fields[i]->setAccessibleName(Label1[i]->text().trimmed());
+    }
+    cboBody->setAccessibleDescription(QStringLiteral("Type a message or pick one"));
+    cmdSendIt->setAccessibleDescription(
+        QStringLiteral("Opens a new message in your mail program with these fields"));
+    for (std::size_t i = 0; i + 1 < fields.size(); ++i)
+        QWidget::setTabOrder(fields[i], fields[i + 1]);
+    QWidget::setTabOrder(fields.back(), cmdSendIt);
+
     connect(cmdSendIt, &QPushButton::clicked, this, &frmSendEmail::cmdSendIt_Click);
 }
 

@@ -3,11 +3,14 @@
 #include "platform/Geometry.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFile>
 #include <QFocusEvent>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -108,15 +111,77 @@ void setClassicFont(QWidget *widget, double pointSize, bool bold)
 
 // ColourBox
 
+namespace {
+
+void fillRing(QPainter &painter, const QRect &outer, int width, const QColor &colour)
+{
+    painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), width), colour);
+    painter.fillRect(QRect(outer.left(), outer.bottom() - width + 1, outer.width(), width), colour);
+    painter.fillRect(QRect(outer.left(), outer.top(), width, outer.height()), colour);
+    painter.fillRect(QRect(outer.right() - width + 1, outer.top(), width, outer.height()), colour);
+}
+
+// Screen readers see a colour box that can be chosen as a button whose press chooses it, as
+// Space does; the current-colour box and other display-only boxes as a picture.
+class ColourBoxAccessible final : public QAccessibleWidget
+{
+public:
+    explicit ColourBoxAccessible(ColourBox *box)
+        : QAccessibleWidget(box, QAccessible::Button)
+    { }
+
+    QAccessible::Role role() const override
+    {
+        return box()->isChoosable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (box()->isChoosable())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() && box()->isChoosable()) {
+            emit box()->keyChoose(1, 0);
+            return;
+        }
+        QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    ColourBox *box() const { return static_cast<ColourBox *>(widget()); }
+};
+
+QAccessibleInterface *colourBoxAccessible(const QString &className, QObject *object)
+{
+    if (object && object->isWidgetType() &&
+        className == QLatin1String(ColourBox::staticMetaObject.className()))
+        return new ColourBoxAccessible(static_cast<ColourBox *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 ColourBox::ColourBox(QWidget *parent, const QString &name)
     : QFrame(parent)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(colourBoxAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
+
     setObjectName(name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     // A click takes the focus, as a picture box's did: the name box then sees the user come
-    // back into it after picking a colour here.
-    setFocusPolicy(Qt::ClickFocus);
+    // back into it after picking a colour here. Tab reaches it too.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(colourDescription(m_backColor));
 }
 
 void ColourBox::setBackColor(ColourValue value)
@@ -124,7 +189,22 @@ void ColourBox::setBackColor(ColourValue value)
     if (value == m_backColor)
         return;
     m_backColor = value;
+    setAccessibleDescription(colourDescription(value));
     update();
+}
+
+bool ColourBox::isChoosable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&ColourBox::keyChoose));
+}
+
+QString ColourBox::colourDescription(ColourValue value)
+{
+    if (value == ButtonFace)
+        return QStringLiteral("Empty");
+    return QStringLiteral("#") +
+        QString::fromStdString(channelPair(redOf(value)) + channelPair(greenOf(value)) +
+                               channelPair(blueOf(value)));
 }
 
 void ColourBox::paintEvent(QPaintEvent *event)
@@ -134,6 +214,13 @@ void ColourBox::paintEvent(QPaintEvent *event)
         painter.fillRect(rect(), toQColor(m_backColor));
     }
     QFrame::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A dark ring with a light one inside it: one of the two stands out on any colour.
+    QPainter painter(this);
+    const QRect outer = rect().adjusted(2, 2, -2, -2);
+    fillRing(painter, outer, 2, Qt::black);
+    fillRing(painter, outer.adjusted(2, 2, -2, -2), 1, Qt::white);
 }
 
 void ColourBox::mousePressEvent(QMouseEvent *event)
@@ -141,6 +228,59 @@ void ColourBox::mousePressEvent(QMouseEvent *event)
     const QPointF at = event->position();
     emit mouseDown(mouseButtonCode(event->button()), shiftMask(event->modifiers()),
                    static_cast<float>(at.x() * 15), static_cast<float>(at.y() * 15));
+}
+
+void ColourBox::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    const bool moves = isSignalConnected(QMetaMethod::fromSignal(&ColourBox::keyMove));
+    int columns = 0;
+    int rows = 0;
+    switch (event->key()) {
+    case Qt::Key_Space:
+        if (isChoosable() && plain) {
+            emit keyChoose(1, 0);
+            return;
+        }
+        if (isChoosable() && modifiers == Qt::ShiftModifier) {
+            emit keyChoose(2, 1);
+            return;
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (isChoosable() && plain) {
+            emit keyChoose(1, 0);
+            return;
+        }
+        break;
+    case Qt::Key_Left:
+        columns = -1;
+        break;
+    case Qt::Key_Right:
+        columns = 1;
+        break;
+    case Qt::Key_Up:
+        rows = -1;
+        break;
+    case Qt::Key_Down:
+        rows = 1;
+        break;
+    default:
+        break;
+    }
+    if ((columns != 0 || rows != 0) && plain && moves) {
+        emit keyMove(columns, rows);
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void ColourBox::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    emit gotFocus();
 }
 
 // Label
@@ -269,6 +409,51 @@ Slider::Slider(QWidget *parent, const QString &name, int min, int max, int small
     setSingleStep(smallChange);
     setPageStep(largeChange);
     connect(this, &QScrollBar::valueChanged, this, [this] { emit changed(); });
+    // Keyboard only: a click on a scroll bar leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Slider::keyPressEvent(QKeyEvent *event)
+{
+    // A scroll bar's own keys run against the arrows it shows (Right lowers the value), and
+    // turning that round with invertedControls would turn the mouse wheel round as well.
+    SliderAction action = SliderNoAction;
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            action = SliderSingleStepAdd;
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            action = SliderSingleStepSub;
+            break;
+        case Qt::Key_PageUp:
+            action = SliderPageStepAdd;
+            break;
+        case Qt::Key_PageDown:
+            action = SliderPageStepSub;
+            break;
+        default:
+            break;
+        }
+    }
+    if (action == SliderNoAction) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(action);
+}
+
+void Slider::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The style's own focus tint is too faint to find on a grey bar; the chart's dark frame is
+    // not.
+    QPainter painter(this);
+    fillRing(painter, rect(), 2, Qt::black);
 }
 
 // CommandButton

@@ -102,9 +102,10 @@ Target parseTarget(const QString &target)
 class HelpPage final : public QTextBrowser
 {
 public:
-    HelpPage(const ChmFile &file, QWidget *parent)
+    HelpPage(const ChmFile &file, const HelpViewer &viewer, QWidget *parent)
         : QTextBrowser(parent)
         , m_file(file)
+        , m_viewer(viewer)
     { }
 
     QVariant loadResource(int type, const QUrl &name) override
@@ -123,6 +124,11 @@ public:
             object = m_file.objectFor(url.toString());
         if (object.isEmpty())
             return {};
+        if (type == QTextDocument::ImageResource) {
+            const QImage image = m_viewer.picture(object, devicePixelRatioF());
+            if (!image.isNull())
+                return image;
+        }
         const auto bytes = m_file.read(object);
         if (!bytes)
             return {};
@@ -133,6 +139,7 @@ public:
 
 private:
     const ChmFile &m_file;
+    const HelpViewer &m_viewer;
 };
 
 void setHelpService(HelpService *service)
@@ -261,7 +268,7 @@ HelpViewer::HelpViewer(std::unique_ptr<ChmFile> file, const QString &windowName)
     m_tabs->addTab(m_contents, tr("Contents"));
     m_tabs->addTab(indexPane, tr("Index"));
 
-    m_page = new HelpPage(*m_file, this);
+    m_page = new HelpPage(*m_file, *this, this);
     m_page->setObjectName(QStringLiteral("helpPage"));
     m_page->setOpenLinks(false);
 
@@ -278,6 +285,19 @@ HelpViewer::HelpViewer(std::unique_ptr<ChmFile> file, const QString &windowName)
     layout->addWidget(splitter);
     resize(size);
 
+    toolBar->setAccessibleName(tr("Help toolbar"));
+    m_tabs->setAccessibleName(tr("Contents and Index"));
+    m_contents->setAccessibleName(tr("Contents"));
+    m_indexFilter->setAccessibleName(tr("Keyword"));
+    m_indexFilter->setAccessibleDescription(m_indexFilter->placeholderText());
+    m_index->setAccessibleName(tr("Index"));
+    m_page->setAccessibleName(tr("Help topic"));
+    splitter->setAccessibleName(tr("Help"));
+    indexPane->setAccessibleName(tr("Index"));
+    QWidget::setTabOrder(m_contents, m_indexFilter);
+    QWidget::setTabOrder(m_indexFilter, m_index);
+    QWidget::setTabOrder(m_index, m_page);
+
     fillContents();
     fillIndex();
     if (m_index->count() == 0)
@@ -290,6 +310,9 @@ HelpViewer::HelpViewer(std::unique_ptr<ChmFile> file, const QString &windowName)
     connect(m_page, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(m_page, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
     connect(m_page, &QTextBrowser::sourceChanged, this, &HelpViewer::selectContentsEntry);
+    // A screen reader says which topic the page holds.
+    connect(m_page, &QTextBrowser::sourceChanged, this,
+            [this] { m_page->setAccessibleDescription(m_page->documentTitle()); });
     connect(m_contents, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
         if (!m_syncingContents && item && !item->data(0, TopicRole).toString().isEmpty())
             showTopic(item->data(0, TopicRole).toString());
@@ -344,6 +367,28 @@ QString HelpViewer::defaultTopic() const
             object.endsWith(QLatin1String(".html"), Qt::CaseInsensitive))
             return object;
     }
+    return {};
+}
+
+QImage HelpViewer::picture(const QString &objectPath, qreal devicePixelRatio) const
+{
+    const QString object = m_file->objectFor(objectPath);
+    if (object.isEmpty())
+        return {};
+    QImage image;
+    if (devicePixelRatio > 1.0) {
+        const qsizetype dot = object.lastIndexOf(QLatin1Char('.'));
+        const qsizetype slash = object.lastIndexOf(QLatin1Char('/'));
+        if (dot > slash + 1) {
+            const QString doubled = QString(object).insert(dot, QStringLiteral("@2x"));
+            if (const auto bytes = m_file->read(doubled); bytes && image.loadFromData(*bytes)) {
+                image.setDevicePixelRatio(2.0);
+                return image;
+            }
+        }
+    }
+    if (const auto bytes = m_file->read(object); bytes && image.loadFromData(*bytes))
+        return image;
     return {};
 }
 

@@ -12,6 +12,7 @@
 // A file that is missing or cannot be read opens nothing and says nothing.
 #pragma once
 
+#include <QImage>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
@@ -64,6 +65,12 @@ public:
     QTreeWidget *contentsTree() const { return m_contents; }
     QListWidget *indexList() const { return m_index; }
     QTextBrowser *page() const;
+
+    // The picture the page shows for a picture object of the file on a screen of the given
+    // pixel ratio: on a high-DPI screen its double-size variant ("name@2x.png") when the file
+    // holds one, marked as such so that it takes the same room; a null image when the file has
+    // no such picture.
+    QImage picture(const QString &objectPath, qreal devicePixelRatio) const;
 
     // Shows a topic given as a help file writes a reference to it; false (and the page
     // unchanged) when the file has no such topic.

@@ -120,6 +120,16 @@ void frmSavetxt::buildControls()
     cmdExit = new platform::CommandButton(this, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
     placeTwips(cmdExit, 5040, 720, 615, 495);
 
+    // The name box is named after the label above it; screen readers on some desktops take
+    // the name from the label itself.
+    Label1->setBuddy(Combo1);
+    Combo1->setAccessibleName(Label1->text().simplified());
+    Combo1->setAccessibleDescription(QStringLiteral("The scheme files in the program folder"));
+    cmdOpen->setAccessibleDescription(optOpenSave[0]->toolTip());
+    cmdSave->setAccessibleDescription(
+        QStringLiteral("Saves the User Defined Colors to the named file"));
+    cmdDelete->setAccessibleDescription(QStringLiteral("Deletes the named scheme file"));
+
     // Labels and the frame take no focus; the rest follow the design's tab order.
     QWidget::setTabOrder(cmdOpen, cmdSave);
     QWidget::setTabOrder(cmdSave, Combo1);

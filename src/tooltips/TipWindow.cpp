@@ -78,6 +78,9 @@ void TipWindow::setText(const QString &text)
     if (text == m_text)
         return;
     m_text = text;
+    // The text is painted, so a screen reader learns it from here; its line breaks are only
+    // the tip's layout.
+    setAccessibleName(text.simplified());
     layOutText();
     if (isVisible())
         place();

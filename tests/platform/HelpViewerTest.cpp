@@ -284,7 +284,7 @@ private slots:
 
         const QVariant picture =
             page->loadResource(QTextDocument::ImageResource, QUrl("images/window.png"));
-        QCOMPARE(QImage::fromData(picture.toByteArray()).size(), QSize(472, 497));
+        QCOMPARE(qvariant_cast<QImage>(picture).size(), QSize(472, 497));
         const QVariant style =
             page->loadResource(QTextDocument::StyleSheetResource, QUrl("swatchly.css"));
         QVERIFY(style.toString().contains(QStringLiteral(".caption")));
@@ -293,6 +293,39 @@ private slots:
         // The picture is laid out at its own size, so it was found while the page was read.
         page->document()->setTextWidth(800);
         QVERIFY(page->document()->documentLayout()->documentSize().height() > 497);
+    }
+
+    void highDpiScreensGetDoubleSizePictures_data()
+    {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("the window") << QStringLiteral("images/window.png") << QSize(472, 497);
+        QTest::newRow("the program icon")
+            << QStringLiteral("/images/swatchly.png") << QSize(32, 32);
+        QTest::newRow("a toolbar picture") << QStringLiteral("images/export.png") << QSize(16, 16);
+    }
+
+    void highDpiScreensGetDoubleSizePictures()
+    {
+        QFETCH(QString, object);
+        QFETCH(QSize, size);
+        HelpViewer *viewer = HelpViewer::display(ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
+        QVERIFY(viewer);
+
+        const QImage plain = viewer->picture(object, 1.0);
+        QCOMPARE(plain.size(), size);
+        QCOMPARE(plain.devicePixelRatio(), 1.0);
+
+        // Twice the pixels in the same room.
+        for (qreal ratio : { 2.0, 1.5 }) {
+            const QImage sharp = viewer->picture(object, ratio);
+            QCOMPARE(sharp.size(), size * 2);
+            QCOMPARE(sharp.devicePixelRatio(), 2.0);
+            QCOMPARE(sharp.deviceIndependentSize(), QSizeF(size));
+        }
+
+        QVERIFY(viewer->picture(QStringLiteral("images/none.png"), 2.0).isNull());
+        QVERIFY(viewer->picture(QStringLiteral("overview.htm"), 2.0).isNull());
     }
 
     void contextNumberShowsItsTopic_data()
