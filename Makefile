@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # make install puts Swatchly under PREFIX; the default needs no root.
 PREFIX ?= $(HOME)/.local
 
-.PHONY: run test build deps configure bench install package clean
+.PHONY: run test build deps configure bench bench-startup install package clean
 
 run: build
 	./$(BUILD_DIR)/swatchly
@@ -25,6 +25,10 @@ deps:
 bench: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS) --target swatchly_bench
 	./$(BUILD_DIR)/swatchly_bench
+
+# Start-up time and memory beside a minimal Qt window, under a virtual X server.
+bench-startup: configure
+	bench/startup.sh $(BUILD_DIR)
 
 # The configured prefix is compiled in as the place of the shipped data, so each of these
 # configures for the prefix it installs to.

@@ -1,11 +1,8 @@
 // The cost of one chart click: from the mouse-down on a colour box to the clipboard holding the
 // new colour, through the three sliders, their reactions and every display they rewrite.
+#include "BenchSupport.h"
 #include "chart/frmTintora.h"
 #include "platform/Services.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -20,12 +17,7 @@ constexpr int SecondBox = 18;
 
 void chartClick(benchmark::State &state)
 {
-    QTemporaryDir folder;
-    const QDir data(QStringLiteral(SWATCHLY_SOURCE_DIR "/data"));
-    for (const char *name : { "StartUpColors", "UserDefColors.col", "ListBoxColorNames.txt" })
-        QFile::copy(data.filePath(QLatin1String(name)), folder.filePath(QLatin1String(name)));
-    swatchly::platform::setProgramFolder(folder.path());
-
+    const swatchly::bench::ShippedDataFolder folder;
     {
         frmTintora window;
         const QString expected[2] = {
@@ -46,7 +38,6 @@ void chartClick(benchmark::State &state)
         if (swatchly::platform::clipboardText() != expected[1 - turn])
             state.SkipWithError("the clipboard does not hold the clicked colour");
     }
-    swatchly::platform::setProgramFolder({});
 }
 
 } // namespace

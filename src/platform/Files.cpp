@@ -4,10 +4,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace swatchly::platform {
 
@@ -74,6 +76,12 @@ public:
             fail(errno != 0 ? fileErrorFromErrno(errno) : fileErrors::PathFileAccessError);
             return false;
         }
+        // The new bytes reach the disk before the new name does: otherwise a crash soon after
+        // the rename may leave the user's file empty under its old name.
+        if (!syncToDisk(m_temporaryPath)) {
+            fail(fileErrorFromErrno(errno));
+            return false;
+        }
         if (std::rename(m_temporaryPath.c_str(), m_path.c_str()) != 0) {
             fail(fileErrorFromErrno(errno));
             return false;
@@ -85,6 +93,18 @@ public:
     FileError error() const override { return m_error; }
 
 private:
+    static bool syncToDisk(const std::string &path)
+    {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        const bool synced = ::fsync(fd) == 0;
+        const int savedErrno = errno;
+        ::close(fd);
+        errno = savedErrno;
+        return synced;
+    }
+
     void fail(const FileError &error)
     {
         m_failed = true;

@@ -3,6 +3,7 @@
 #include "chart/frmTintora.h"
 #include "platform/Files.h"
 #include "support/FakePlatform.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 using namespace swatchly;
 using platform::Answer;
 using swatchly::test::FakePlatform;
+using swatchly::test::FaultyFileSystem;
 
 namespace {
 
@@ -38,86 +40,26 @@ QByteArray userColoursFile()
 
 enum class Failure { None, Open, Write, Commit };
 
-// The real file system, with the writing of the user colours failing at a chosen point. Reads
-// and writes that are not made to fail go to the real files.
-class FailingFileSystem final : public platform::FileSystem
+// Makes the writing of the user colours fail at a chosen point; everything else goes to the
+// real files.
+void failSaving(FaultyFileSystem &files, Failure failure)
 {
-public:
-    explicit FailingFileSystem(Failure failure)
-        : m_real(platform::files())
-        , m_failure(failure)
-    {
-        platform::setFileSystem(this);
+    switch (failure) {
+    case Failure::None:
+        break;
+    case Failure::Open:
+        files.failOpenForOutput = fileErrors::PermissionDenied;
+        break;
+    case Failure::Write:
+        // The disk fills up half-way through the records.
+        files.failWriteAtField = 8;
+        files.failWrite = { 61, "Disk full" };
+        break;
+    case Failure::Commit:
+        files.failCommit = fileErrors::PathFileAccessError;
+        break;
     }
-    ~FailingFileSystem() override { platform::setFileSystem(nullptr); }
-
-    int outputsOpened = 0;
-
-    std::unique_ptr<platform::InputFile> openForInput(const std::string &path,
-                                                      FileError &error) override
-    {
-        return m_real.openForInput(path, error);
-    }
-
-    std::unique_ptr<platform::OutputFile> openForOutput(const std::string &path,
-                                                        FileError &error) override
-    {
-        ++outputsOpened;
-        if (m_failure == Failure::Open) {
-            error = fileErrors::PermissionDenied;
-            return nullptr;
-        }
-        auto real = m_real.openForOutput(path, error);
-        if (!real)
-            return nullptr;
-        return std::make_unique<Output>(std::move(real), m_failure);
-    }
-
-    bool remove(const std::string &path, FileError &error) override
-    {
-        return m_real.remove(path, error);
-    }
-
-private:
-    class Output final : public platform::OutputFile
-    {
-    public:
-        Output(std::unique_ptr<platform::OutputFile> real, Failure failure)
-            : m_real(std::move(real))
-            , m_failure(failure)
-        { }
-
-        bool writeField(std::string_view text) override
-        {
-            // The disk fills up half-way through the records.
-            if (m_failure == Failure::Write && ++m_written > 7) {
-                m_error = { 61, "Disk full" };
-                return false;
-            }
-            return m_real->writeField(text);
-        }
-
-        bool commit() override
-        {
-            if (m_failure == Failure::Commit) {
-                m_error = fileErrors::PathFileAccessError;
-                return false;
-            }
-            return m_real->commit();
-        }
-
-        FileError error() const override { return m_error.code != 0 ? m_error : m_real->error(); }
-
-    private:
-        std::unique_ptr<platform::OutputFile> m_real;
-        Failure m_failure;
-        int m_written = 0;
-        FileError m_error;
-    };
-
-    platform::FileSystem &m_real;
-    Failure m_failure;
-};
+}
 
 QStringList folderEntries(const FakePlatform &fake)
 {
@@ -166,7 +108,7 @@ private slots:
         frmTintora window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        FailingFileSystem files(Failure::None);
+        FaultyFileSystem files;
         store(window, 1, 23);
         const ColourValue current = window.currentColour();
         auto closeWindow = [&] {
@@ -186,7 +128,7 @@ private slots:
         QVERIFY(window.UserColorsChanged);
         QCOMPARE(window.Picture1[23]->backColor(), RGB(255, 128, 0));
         QCOMPARE(window.currentColour(), current);
-        QCOMPARE(files.outputsOpened, 0);
+        QCOMPARE(files.outputsOpened(), 0);
         QCOMPARE(fake.readFile(UserFile), userColoursFile());
 
         // Asked again, and this time Yes closes and saves.
@@ -195,7 +137,7 @@ private slots:
         QCOMPARE(fake.shown.size(), 2);
         checkExitQuestion(fake.shown.at(1));
         QVERIFY(!window.isVisible());
-        QCOMPARE(files.outputsOpened, 1);
+        QCOMPARE(files.outputsOpened(), 1);
     }
 
     void yesWithoutAStoreLeavesTheFileUntouched()
@@ -206,7 +148,7 @@ private slots:
         frmTintora window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        FailingFileSystem files(Failure::None);
+        FaultyFileSystem files;
         // Boxes filled by other means than a store, as a scheme import does, are not saved.
         window.Picture1[30]->setBackColor(RGB(1, 2, 3));
         QTest::mouseClick(window.Picture1[5], Qt::LeftButton);
@@ -216,7 +158,7 @@ private slots:
 
         QVERIFY(!window.isVisible());
         QCOMPARE(fake.shown.size(), 1);
-        QCOMPARE(files.outputsOpened, 0);
+        QCOMPARE(files.outputsOpened(), 0);
         QCOMPARE(fake.readFile(UserFile), userColoursFile());
     }
 
@@ -308,11 +250,12 @@ private slots:
         store(window, 2, 34);
 
         {
-            FailingFileSystem files(static_cast<Failure>(failure));
+            FaultyFileSystem files;
+            failSaving(files, static_cast<Failure>(failure));
             fake.answers = { Answer::Yes, Answer::No };
             window.close();
 
-            QCOMPARE(files.outputsOpened, 1);
+            QCOMPARE(files.outputsOpened(), 1);
             QCOMPARE(fake.shown.size(), 2);
             const auto &message = fake.shown.at(1);
             QVERIFY2(message.prompt.contains(fake.path(UserFile)), qPrintable(message.prompt));
@@ -351,7 +294,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         store(window, 1, 23);
         {
-            FailingFileSystem files(Failure::Write);
+            FaultyFileSystem files;
+            failSaving(files, Failure::Write);
             fake.answers = { Answer::Yes, Answer::No };
             window.close();
             QVERIFY(window.isVisible());

@@ -1,8 +1,8 @@
 // Deleting scheme files from the scheme window.
-#include "ScriptedFileSystem.h"
 #include "chart/frmTintora.h"
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
@@ -11,7 +11,7 @@
 
 using namespace swatchly;
 using swatchly::test::FakePlatform;
-using swatchly::test::ScriptedFileSystem;
+using swatchly::test::FaultyFileSystem;
 
 namespace {
 
@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(opened.window->Combo1->text(), name);
         const QStringList list = listOf(*opened.window);
         const QStringList entries = folderEntries(opened.fake);
-        ScriptedFileSystem files;
+        FaultyFileSystem files;
         opened.window->cmdDelete->click();
 
         const auto &shown = opened.fake.shown;
@@ -215,7 +215,7 @@ private slots:
         QFETCH(QString, message);
         Opened opened;
         pick(*opened.window, QStringLiteral("Dusk.col"));
-        ScriptedFileSystem files;
+        FaultyFileSystem files;
         if (goneAlready)
             QVERIFY(QFile::remove(opened.fake.path(QStringLiteral("Dusk.col"))));
         else

@@ -1,9 +1,9 @@
 // Export of the Users Special Colors to scheme files and import from them, through the scheme
 // window as the user drives it.
-#include "ScriptedFileSystem.h"
 #include "chart/frmTintora.h"
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
@@ -12,7 +12,7 @@
 
 using namespace swatchly;
 using swatchly::test::FakePlatform;
-using swatchly::test::ScriptedFileSystem;
+using swatchly::test::FaultyFileSystem;
 
 namespace {
 
@@ -155,7 +155,7 @@ private slots:
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
         pick(*window, QStringLiteral("Dusk.col"));
         const QStringList entriesBefore = folderEntries(fake);
-        ScriptedFileSystem files;
+        FaultyFileSystem files;
         fake.answers.push_back(static_cast<platform::Answer>(answer));
         window->cmdSave->click();
 
@@ -395,7 +395,7 @@ private slots:
             QTest::keyClicks(window->Combo1->lineEdit(), name);
         const QStringList entriesBefore = folderEntries(fake);
 
-        ScriptedFileSystem files;
+        FaultyFileSystem files;
         if (failure == 0)
             files.failOpenForOutput = fileErrors::PathFileAccessError;
         else if (failure == 1)
@@ -449,7 +449,7 @@ private slots:
         QTest::keyClick(window->Combo1->lineEdit(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(window->Combo1->text(), name);
 
-        ScriptedFileSystem files;
+        FaultyFileSystem files;
         const QStringList entriesBefore = folderEntries(fake);
         if (option == 0)
             window->cmdOpen->click();

@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# Start-up cost of Swatchly under a virtual X server, beside a minimal Qt 6 window as the floor:
+# the time from starting the program until its window is mapped (and the CPU time its threads
+# used until then, which a busy machine does not inflate), and its resident memory one second
+# after that. The programs run in turn in the same session, RUNS times each after one
+# warm-up run, and the medians and their ratios are printed. A window that shows one line of
+# text is measured too, for reference: it shows how much of the difference is merely drawing
+# text (fonts, shaping), which the blank floor never does.
+#
+#   bench/startup.sh [BUILD_DIR]      (default: build; RUNS=10 by default)
+#
+# The floor is built with the same compiler, build type and flags as BUILD_DIR.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+runs=${RUNS:-10}
+jobs=${JOBS:-2}
+
+"$root/scripts/install-deps" --bench
+cmake --build "$build" --target swatchly -j"$jobs" >/dev/null
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cache_value() {
+    sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"
+}
+
+# The floor: a titled QWidget and nothing else; and the reference: a titled label.
+mkdir -p "$work/floor"
+cat >"$work/floor/main.cpp" <<'CPP'
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Minimal Qt window"));
+    window.resize(472, 520);
+    window.show();
+    return QApplication::exec();
+}
+CPP
+cat >"$work/floor/label.cpp" <<'CPP'
+#include <QApplication>
+#include <QLabel>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QLabel window(QStringLiteral("Pick from the Color Chart"));
+    window.setWindowTitle(QStringLiteral("Qt window with a label"));
+    window.resize(472, 520);
+    window.show();
+    return QApplication::exec();
+}
+CPP
+cat >"$work/floor/CMakeLists.txt" <<'CMAKE'
+cmake_minimum_required(VERSION 3.25)
+project(floor LANGUAGES CXX)
+set(CMAKE_CXX_STANDARD 20)
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+add_compile_options(-Wall -Wextra -Wpedantic)
+add_executable(floor main.cpp)
+target_link_libraries(floor PRIVATE Qt6::Widgets)
+add_executable(label label.cpp)
+target_link_libraries(label PRIVATE Qt6::Widgets)
+CMAKE
+cmake -S "$work/floor" -B "$work/floor/build" \
+    -DCMAKE_BUILD_TYPE="$(cache_value CMAKE_BUILD_TYPE)" \
+    -DCMAKE_CXX_COMPILER="$(cache_value CMAKE_CXX_COMPILER)" \
+    -DCMAKE_CXX_FLAGS="$(cache_value CMAKE_CXX_FLAGS)" >/dev/null
+cmake --build "$work/floor/build" >/dev/null
+cc -O2 -Wall -Wextra -o "$work/mapwatch" "$root/bench/mapwatch.c" -lX11
+
+# A virtual X server on a free display, which it names itself.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+
+measure() { # title program -> "ms kB cpu-ms"
+    "$work/mapwatch" "$1" 1000 "$2" 2>>"$work/programs.log"
+}
+
+# One run of each first, so that neither is measured reading its libraries from disk.
+measure Swatchly "$build/swatchly" >/dev/null
+measure "Minimal Qt window" "$work/floor/build/floor" >/dev/null
+measure "Qt window with a label" "$work/floor/build/label" >/dev/null
+for _ in $(seq "$runs"); do
+    measure Swatchly "$build/swatchly" >>"$work/swatchly.txt"
+    measure "Minimal Qt window" "$work/floor/build/floor" >>"$work/floor.txt"
+    measure "Qt window with a label" "$work/floor/build/label" >>"$work/label.txt"
+done
+
+median() { # column file decimals
+    cut -d' ' -f"$1" "$2" | sort -g | awk -v d="$3" '{ v[NR] = $1 } END {
+        m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+        printf "%.*f\n", d, m }'
+}
+
+s_ms=$(median 1 "$work/swatchly.txt" 1)
+s_kb=$(median 2 "$work/swatchly.txt" 0)
+f_ms=$(median 1 "$work/floor.txt" 1)
+f_kb=$(median 2 "$work/floor.txt" 0)
+l_ms=$(median 1 "$work/label.txt" 1)
+l_kb=$(median 2 "$work/label.txt" 0)
+s_cpu=$(median 3 "$work/swatchly.txt" 1)
+f_cpu=$(median 3 "$work/floor.txt" 1)
+l_cpu=$(median 3 "$work/label.txt" 1)
+
+echo "Start-up under Xvfb, median of $runs runs each (load: $(cut -d' ' -f1-3 /proc/loadavg))"
+printf '%-20s %12s %16s %14s\n' "" "to mapped" "CPU to mapped" "RSS after 1 s"
+printf '%-20s %9s ms %13s ms %11s kB\n' "Swatchly" "$s_ms" "$s_cpu" "$s_kb"
+printf '%-20s %9s ms %13s ms %11s kB\n' "minimal Qt window" "$f_ms" "$f_cpu" "$f_kb"
+printf '%-20s %9s ms %13s ms %11s kB\n' "window with a label" "$l_ms" "$l_cpu" "$l_kb"
+awk -v sm="$s_ms" -v fm="$f_ms" -v lm="$l_ms" -v sk="$s_kb" -v fk="$f_kb" -v lk="$l_kb" \
+    -v sc="$s_cpu" -v fc="$f_cpu" -v lc="$l_cpu" 'BEGIN {
+    tr = sm / fm; rr = sk / fk
+    printf "ratio start %.2f (target <= 1.50: %s); CPU to mapped %.2f\n", tr,
+        tr <= 1.5 ? "met" : "missed", sc / fc
+    printf "ratio RSS   %.2f (target <= 1.30: %s)\n", rr, rr <= 1.3 ? "met" : "missed"
+    printf "against the window with a label: start %.2f, CPU %.2f, RSS %.2f\n", sm / lm, sc / lc,
+        sk / lk
+}'
+if [ -n "${VERBOSE:-}" ]; then
+    echo "Swatchly runs (ms kB cpu-ms):"; cat "$work/swatchly.txt"
+    echo "floor runs (ms kB cpu-ms):"; cat "$work/floor.txt"
+    echo "label window runs (ms kB cpu-ms):"; cat "$work/label.txt"
+fi
