@@ -26,8 +26,9 @@ inline bool isHexDigit(char ch)
 inline std::string upperCase(std::string_view text)
 {
     std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char ch) { return static_cast<char>(std::toupper(static_cast<unsigned char>(ch))); });
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](char ch) {
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    });
     return upper;
 }
 
