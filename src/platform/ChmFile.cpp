@@ -319,14 +319,14 @@ QString ChmFile::objectFor(const QString &reference) const
     if (!path.startsWith(QLatin1Char('/')))
         path.prepend(QLatin1Char('/'));
     path = QDir::cleanPath(path);
-    if (const QString stored = storedName(path); !stored.isEmpty())
+    if (QString stored = storedName(path); !stored.isEmpty())
         return stored;
 
     // Some compilers store the topics of the context map with the full path they were
     // compiled from; what follows the build folder is the object's path.
     for (qsizetype slash = path.indexOf(QLatin1Char('/'), 1); slash > 0;
          slash = path.indexOf(QLatin1Char('/'), slash + 1)) {
-        if (const QString stored = storedName(path.mid(slash)); !stored.isEmpty())
+        if (QString stored = storedName(path.mid(slash)); !stored.isEmpty())
             return stored;
     }
     return {};

@@ -353,12 +353,12 @@ QString HelpViewer::currentTopic() const
 QString HelpViewer::defaultTopic() const
 {
     for (const QString &candidate : { m_windowDefaultTopic, m_file->defaultTopic() }) {
-        const QString object = m_file->objectFor(candidate);
+        QString object = m_file->objectFor(candidate);
         if (!object.isEmpty())
             return object;
     }
     for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
-        const QString object = (*it)->data(0, TopicRole).toString();
+        QString object = (*it)->data(0, TopicRole).toString();
         if (!object.isEmpty())
             return object;
     }

@@ -227,7 +227,7 @@ QString resolveProgramFolder(const QString &executableFolder, const QString &dat
         return executableFolder;
     if (dataLocation.isEmpty() || !QDir().mkpath(dataLocation))
         return executableFolder;
-    const QString target = QDir::cleanPath(dataLocation);
+    QString target = QDir::cleanPath(dataLocation);
 
     QStringList sources = shippedDataFolders;
     if (executableFolderHoldsData)

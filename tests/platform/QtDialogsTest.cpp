@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 using namespace swatchly;
 
@@ -21,7 +22,9 @@ namespace {
 template<typename Dialog> void whenShown(std::function<void(Dialog *)> answer)
 {
     auto attempt = std::make_shared<std::function<void(int)>>();
-    *attempt = [answer, attempt](int triesLeft) {
+    // Only the pending timer owns the attempt; holding itself strongly would never free it.
+    std::weak_ptr<std::function<void(int)>> self = attempt;
+    *attempt = [answer, self](int triesLeft) {
         auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
         if (dialog) {
             answer(dialog);
@@ -29,8 +32,8 @@ template<typename Dialog> void whenShown(std::function<void(Dialog *)> answer)
                 dialog->reject();
             return;
         }
-        if (triesLeft > 0)
-            QTimer::singleShot(20, [attempt, triesLeft] { (*attempt)(triesLeft - 1); });
+        if (auto next = self.lock(); next && triesLeft > 0)
+            QTimer::singleShot(20, [next, triesLeft] { (*next)(triesLeft - 1); });
     };
     QTimer::singleShot(0, [attempt] { (*attempt)(250); });
 }

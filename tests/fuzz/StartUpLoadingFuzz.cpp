@@ -1,0 +1,134 @@
+// The start-up loading of all three data files together. The input is split at each record
+// separator byte (0x1E) into StartUpColors, UserDefColors.col and ListBoxColorNames.txt, in
+// that order; a file the input does not reach is missing. The files live in memory behind the
+// file layer's seam, read by the program's own field reader, and each input constructs the
+// main window offscreen, whose Form_Load runs the loading.
+#include "FuzzCheck.h"
+
+#include "chart/frmTintora.h"
+#include "platform/Files.h"
+#include "platform/Services.h"
+#include "schemes/core/Fields.h"
+
+#include <QApplication>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+
+using namespace swatchly;
+
+namespace {
+
+constexpr char Separator = '\x1e';
+const std::array<const char *, 3> FileNames { "StartUpColors", "UserDefColors.col",
+                                              "ListBoxColorNames.txt" };
+const QString ProgramFolder = QStringLiteral("/swatchly-fuzz");
+
+class MemoryInputFile final : public platform::InputFile
+{
+public:
+    explicit MemoryInputFile(const std::string &bytes)
+        : m_stream(bytes)
+        , m_reader(m_stream)
+    { }
+
+    bool atEnd() override { return m_reader.atEnd(); }
+    std::optional<std::string> readField() override { return m_reader.readField(); }
+    FileError error() const override { return m_reader.error(); }
+
+private:
+    std::istringstream m_stream;
+    FieldReader m_reader;
+};
+
+// Reading only: the start-up loading never writes, and a write attempt is a finding.
+class MemoryFileSystem final : public platform::FileSystem
+{
+public:
+    std::map<std::string, std::string> files;
+
+    std::unique_ptr<platform::InputFile> openForInput(const std::string &path,
+                                                      FileError &error) override
+    {
+        const auto found = files.find(path);
+        if (found == files.end()) {
+            error = fileErrors::FileNotFound;
+            return nullptr;
+        }
+        return std::make_unique<MemoryInputFile>(found->second);
+    }
+
+    std::unique_ptr<platform::OutputFile> openForOutput(const std::string &, FileError &) override
+    {
+        FUZZ_CHECK(!"the start-up loading writes no file");
+        return nullptr;
+    }
+
+    bool remove(const std::string &, FileError &) override
+    {
+        FUZZ_CHECK(!"the start-up loading deletes no file");
+        return false;
+    }
+};
+
+class SilentMessageBoxes final : public platform::MessageBoxes
+{
+public:
+    platform::Answer show(QWidget *, const platform::MessageBoxRequest &) override
+    {
+        // A box would block a real start; the loading fails silently instead.
+        FUZZ_CHECK(!"the start-up loading shows no message box");
+        return platform::Answer::OK;
+    }
+};
+
+MemoryFileSystem memoryFiles;
+SilentMessageBoxes messageBoxes;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The application lives as long as the process; the fuzzer never returns to tear it down.
+    new QApplication(*argc, *argv);
+    platform::setProgramFolder(ProgramFolder);
+    platform::setFileSystem(&memoryFiles);
+    platform::setMessageBoxes(&messageBoxes);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view input(reinterpret_cast<const char *>(data), size);
+    memoryFiles.files.clear();
+    std::size_t start = 0;
+    for (const char *name : FileNames) {
+        if (start > input.size())
+            break;
+        std::size_t end = input.find(Separator, start);
+        if (end == std::string_view::npos)
+            end = input.size();
+        const std::string path = platform::programFilePath(QLatin1String(name)).toStdString();
+        memoryFiles.files[path] = std::string(input.substr(start, end - start));
+        start = end + 1;
+    }
+
+    frmTintora window;
+    FUZZ_CHECK(window.Combo1->listCount() >= 0 && window.Combo1->listCount() <= 501);
+    // RRGGBB records hold plain colours only; a box that got none stays empty.
+    for (const auto *box : window.Picture1) {
+        const ColourValue colour = box->backColor();
+        FUZZ_CHECK(colour == ButtonFace || (colour >= 0 && colour <= 0xFFFFFF));
+    }
+    const ColourValue current = window.currentColour();
+    FUZZ_CHECK(current == ButtonFace || (current >= 0 && current <= 0xFFFFFF));
+    FUZZ_CHECK(!window.UserColorsChanged);
+    return 0;
+}
