@@ -108,7 +108,8 @@ void frmTintora::moveChartFocus(int index, int columns, int rows)
     const int row = index / GridColumns + rows;
     if (column < 0 || column >= GridColumns || row < 0 || row >= GridRows)
         return;
-    Picture1[static_cast<std::size_t>(row * GridColumns + column)]->setFocus(Qt::OtherFocusReason);
+    const int target = row * GridColumns + column;
+    Picture1[static_cast<std::size_t>(target)]->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace swatchly

@@ -38,8 +38,8 @@ void frmTintora::Picture1_MouseDown(int Index, int Button, int Shift, float, flo
 void frmTintora::picColorSel_Change()
 {
     txtHexValue->setText(hexText(currentColour()) + QStringLiteral("\r\nHex Value"));
-    txtDecValue->setText(QString::fromStdString(decimalText(currentColour()))
-                         + QStringLiteral("\r\nDecimal Value"));
+    txtDecValue->setText(QString::fromStdString(decimalText(currentColour())) +
+                         QStringLiteral("\r\nDecimal Value"));
 }
 
 void frmTintora::ShowColorsInHexDecTextBoxes()
@@ -59,8 +59,8 @@ void frmTintora::ShowColorsInHexDecTextBoxes()
 void frmTintora::txtHexValue_Change()
 {
     platform::clipboardClear();
-    platform::clipboardSetText(QStringLiteral("\"#") + txtHexValue->text().left(6)
-                               + QStringLiteral("\""));
+    platform::clipboardSetText(QStringLiteral("\"#") + txtHexValue->text().left(6) +
+                               QStringLiteral("\""));
 }
 
 void frmTintora::Slide_Change(int Index)
@@ -71,7 +71,7 @@ void frmTintora::Slide_Change(int Index)
     const ColourValue mix = RGB(r, g, b);
     lblSlide->setBackColor(mix);
     lblRGB[static_cast<std::size_t>(Index)]->setCaption(
-            QString::number(Slide[static_cast<std::size_t>(Index)]->value()));
+        QString::number(Slide[static_cast<std::size_t>(Index)]->value()));
     picColorSel->setBackColor(lblSlide->backColor());
     lblSlide->setCaption(QStringLiteral("Hex Value (") + hexText(mix) + QStringLiteral(")"));
 

@@ -48,19 +48,19 @@ QIcon programIcon()
 frmTintora::frmTintora(QWidget *parent)
     : QMainWindow(parent)
     , m_typeAhead(TypeAheadRules {
-              false,
-              [this](int index) { foundColourName(index); },
-              [this](int index) { foundColourName(index); },
-              [this] { picColorSel_Change(); },
+          false,
+          [this](int index) { foundColourName(index); },
+          [this](int index) { foundColourName(index); },
+          [this] { picColorSel_Change(); },
       })
 {
     setObjectName(QStringLiteral("frmTintora"));
     setWindowTitle(QStringLiteral("Swatchly"));
     m_icon = programIcon();
     setWindowIcon(m_icon);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -132,22 +132,22 @@ void frmTintora::buildChart(QWidget *client)
     // Line1 .. Line11: a black border around the title strip and the chart colours and a grey
     // one around the Users Special Colors.
     const std::array<LineDesign, 11> lines { {
-            { 0, 1800, 0, 3360, Grey, 3 }, // Line1
-            { 3600, 3360, 0, 3360, Grey, 3 }, // Line2
-            { 3600, 1800, 3600, 3360, Grey, 3 }, // Line3
-            { 0, 1815, 3600, 1815, Black, 3 }, // Line4
-            { 120, 330, 3480, 330, Black, 3 }, // Line5
-            { 3600, 1800, 3600, 360, Black, 3 }, // Line6
-            { 0, 360, 0, 1800, Black, 3 }, // Line7
-            { 0, 2160, 3600, 2160, Grey, 2 }, // Line8
-            { 0, 0, 3600, 0, Black, 3 }, // Line9
-            { 3600, 360, 3600, 0, Black, 3 }, // Line10
-            { 0, 0, 0, 360, Black, 3 }, // Line11
+        { 0, 1800, 0, 3360, Grey, 3 }, // Line1
+        { 3600, 3360, 0, 3360, Grey, 3 }, // Line2
+        { 3600, 1800, 3600, 3360, Grey, 3 }, // Line3
+        { 0, 1815, 3600, 1815, Black, 3 }, // Line4
+        { 120, 330, 3480, 330, Black, 3 }, // Line5
+        { 3600, 1800, 3600, 360, Black, 3 }, // Line6
+        { 0, 360, 0, 1800, Black, 3 }, // Line7
+        { 0, 2160, 3600, 2160, Grey, 2 }, // Line8
+        { 0, 0, 3600, 0, Black, 3 }, // Line9
+        { 3600, 360, 3600, 0, Black, 3 }, // Line10
+        { 0, 0, 0, 360, Black, 3 }, // Line11
     } };
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto &l = lines[i];
-        Lines[i] = new platform::Line(Frame1, QStringLiteral("Line%1").arg(i + 1), l.x1, l.y1,
-                                      l.x2, l.y2, l.colour, l.width);
+        Lines[i] = new platform::Line(Frame1, QStringLiteral("Line%1").arg(i + 1), l.x1, l.y1, l.x2,
+                                      l.y2, l.colour, l.width);
     }
     Picture1[0]->raise();
 
@@ -158,8 +158,8 @@ void frmTintora::buildChart(QWidget *client)
 
 void frmTintora::buildValueFrames(QWidget *client)
 {
-    Frame2 = new platform::Frame(client, QStringLiteral("Frame2"),
-                                 QStringLiteral("Color you Selected"));
+    Frame2 =
+        new platform::Frame(client, QStringLiteral("Frame2"), QStringLiteral("Color you Selected"));
     placeTwips(Frame2, 3720, 840, 3255, 2295);
     picColorSel = new platform::ColourBox(Frame2, QStringLiteral("picColorSel"));
     placeTwips(picColorSel, 120, 240, 3015, 1935);
@@ -172,9 +172,9 @@ void frmTintora::buildValueFrames(QWidget *client)
                                                  QStringLiteral("Hex Value\r\n"));
     placeTwips(txtHexValue, 120, 240, 975, 495);
     txtHexValue->setToolTip(QStringLiteral("Hexidecimal Value "));
-    lblShowCB = new platform::Label(
-            Frame5, QStringLiteral("lblShowCB"),
-            QStringLiteral("  HTML Color       Value is in        the ClipBoard"));
+    lblShowCB =
+        new platform::Label(Frame5, QStringLiteral("lblShowCB"),
+                            QStringLiteral("  HTML Color       Value is in        the ClipBoard"));
     placeTwips(lblShowCB, 1080, 120, 1095, 615);
     lblShowCB->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     txtDecValue = new platform::MultiLineTextBox(Frame5, QStringLiteral("txtDecValue"),
@@ -204,9 +204,9 @@ void frmTintora::buildSliders(QWidget *client)
     {
         int left, top, width, height;
     };
-    const std::array<SliderPlace, 3> sliderPlaces { { { 105, 270, 2820, 210 },
-                                                      { 115, 620, 2820, 220 },
-                                                      { 105, 975, 2820, 220 } } };
+    const std::array<SliderPlace, 3> sliderPlaces {
+        { { 105, 270, 2820, 210 }, { 115, 620, 2820, 220 }, { 105, 975, 2820, 220 } }
+    };
     for (std::size_t i = 0; i < 3; ++i) {
         auto *label = new platform::Label(fraRGBColors, QStringLiteral("lblRGB(%1)").arg(i),
                                           QStringLiteral("0"));
@@ -219,8 +219,8 @@ void frmTintora::buildSliders(QWidget *client)
     }
     // Arrows step by 1, the trough by 16.
     for (std::size_t i = 0; i < 3; ++i) {
-        auto *slider = new platform::Slider(fraRGBColors, QStringLiteral("Slide(%1)").arg(i), 0,
-                                            255, 1, 16);
+        auto *slider =
+            new platform::Slider(fraRGBColors, QStringLiteral("Slide(%1)").arg(i), 0, 255, 1, 16);
         const auto &p = sliderPlaces[i];
         placeTwips(slider, p.left, p.top, p.width, p.height);
         Slide[i] = slider;
@@ -285,8 +285,8 @@ void frmTintora::buildTypedValues(QWidget *client)
 
 void frmTintora::buildNameAndButtons(QWidget *client)
 {
-    Frame4 = new platform::Frame(client, QStringLiteral("Frame4"),
-                                 QStringLiteral("Select Color Name"));
+    Frame4 =
+        new platform::Frame(client, QStringLiteral("Frame4"), QStringLiteral("Select Color Name"));
     placeTwips(Frame4, 60, 6240, 3495, 855);
     Combo1 = new platform::ComboBox(Frame4, QStringLiteral("Combo1"));
     placeTwips(Combo1, 120, 360, 3255, 315);
@@ -299,8 +299,8 @@ void frmTintora::buildNameAndButtons(QWidget *client)
     cmdFont = new platform::CommandButton(Frame6, QStringLiteral("cmdFont"),
                                           QStringLiteral("Font Select"));
     placeTwips(cmdFont, 1320, 240, 855, 495);
-    cmdExit = new platform::CommandButton(Frame6, QStringLiteral("cmdExit"),
-                                          QStringLiteral("Exit"));
+    cmdExit =
+        new platform::CommandButton(Frame6, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
     placeTwips(cmdExit, 2280, 240, 855, 495);
 
     imImport = new platform::ImageHolder(client, QStringLiteral("imImport"),
@@ -331,10 +331,13 @@ void frmTintora::buildMenu()
     auto separator = [this](const char *name) {
         mnuFile->addSeparator()->setObjectName(QLatin1String(name));
     };
-    mnuImport = item("mnuImport", QStringLiteral("&Import"), QKeySequence(QStringLiteral("Ctrl+I")));
-    mnuExport = item("mnuExport", QStringLiteral("Ex&port"), QKeySequence(QStringLiteral("Ctrl+P")));
+    mnuImport =
+        item("mnuImport", QStringLiteral("&Import"), QKeySequence(QStringLiteral("Ctrl+I")));
+    mnuExport =
+        item("mnuExport", QStringLiteral("Ex&port"), QKeySequence(QStringLiteral("Ctrl+P")));
     separator("mnusep1");
-    mnuAbout = item("mnuAbout", QStringLiteral("&About..."), QKeySequence(QStringLiteral("Ctrl+A")));
+    mnuAbout =
+        item("mnuAbout", QStringLiteral("&About..."), QKeySequence(QStringLiteral("Ctrl+A")));
     separator("mnusep2");
     mnuEmail = item("mnuEmail", QStringLiteral("&Email the Author"),
                     QKeySequence(QStringLiteral("Ctrl+E")));
@@ -369,14 +372,14 @@ void frmTintora::buildToolbar(QWidget *client)
         const char *tip;
     };
     const std::array<ButtonDesign, 8> buttons { {
-            { "Import", 1, "Opens a file - Replace the U.S.Colors." },
-            { "Export", 2, "Save a file as a color scheme." },
-            { "", 0, "" },
-            { "", 0, "" },
-            { "About", 3, "Information" },
-            { "Help", 5, "Brings up the help file." },
-            { "", 0, "" },
-            { "Email", 4, "Send Author feedback." },
+        { "Import", 1, "Opens a file - Replace the U.S.Colors." },
+        { "Export", 2, "Save a file as a color scheme." },
+        { "", 0, "" },
+        { "", 0, "" },
+        { "About", 3, "Information" },
+        { "Help", 5, "Brings up the help file." },
+        { "", 0, "" },
+        { "Email", 4, "Send Author feedback." },
     } };
     for (const auto &button : buttons) {
         if (button.image == 0) {
@@ -384,8 +387,8 @@ void frmTintora::buildToolbar(QWidget *client)
             continue;
         }
         const QString key = QLatin1String(button.key);
-        QAction *action = Toolbar1->addAction(ImageList1[static_cast<std::size_t>(button.image - 1)],
-                                              key);
+        QAction *action =
+            Toolbar1->addAction(ImageList1[static_cast<std::size_t>(button.image - 1)], key);
         action->setObjectName(QStringLiteral("Toolbar1.") + key);
         action->setData(key);
         action->setToolTip(QLatin1String(button.tip));
@@ -452,12 +455,12 @@ void frmTintora::Form_Load()
 void frmTintora::setMenuPictures()
 {
     const std::array<std::pair<QAction *, platform::ImageHolder *>, 6> pictures { {
-            { mnuImport, imImport },
-            { mnuExport, imExport },
-            { mnuAbout, imAbout },
-            { mnuEmail, imEmail },
-            { mnuHelp, imHelp },
-            { mnuExit, imExit },
+        { mnuImport, imImport },
+        { mnuExport, imExport },
+        { mnuAbout, imAbout },
+        { mnuEmail, imEmail },
+        { mnuHelp, imHelp },
+        { mnuExit, imExit },
     } };
     for (const auto &[action, holder] : pictures)
         action->setIcon(holder->icon());
@@ -468,7 +471,7 @@ void frmTintora::LoadStartUpData()
     auto openFile = [](const char *name) {
         FileError error;
         return platform::files().openForInput(
-                platform::programFilePath(QLatin1String(name)).toStdString(), error);
+            platform::programFilePath(QLatin1String(name)).toStdString(), error);
     };
     // Reads count RRGGBB records into Picture1(first ..); false at the first failure.
     auto loadColours = [this, &openFile](const char *name, int first, int count) {

@@ -24,9 +24,18 @@ constexpr ColourValue RGB(int red, int green, int blue)
     return (red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16);
 }
 
-constexpr int redOf(ColourValue c) { return c & 0xFF; }
-constexpr int greenOf(ColourValue c) { return (c >> 8) & 0xFF; }
-constexpr int blueOf(ColourValue c) { return (c >> 16) & 0xFF; }
+constexpr int redOf(ColourValue c)
+{
+    return c & 0xFF;
+}
+constexpr int greenOf(ColourValue c)
+{
+    return (c >> 8) & 0xFF;
+}
+constexpr int blueOf(ColourValue c)
+{
+    return (c >> 16) & 0xFF;
+}
 
 // Two upper-case hex digits, "00" to "FF".
 std::string channelPair(int channel);

@@ -330,7 +330,8 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
     const bool wasPressed = m_pressed;
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
         emit click();
 }
 
@@ -529,8 +530,8 @@ PictureBox::PictureBox(QWidget *parent, const QString &name)
 
 // Line
 
-Line::Line(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2,
-           ColourValue colour, int width)
+Line::Line(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, ColourValue colour,
+           int width)
     : QWidget(parent)
     , m_colour(colour)
     , m_width(width)
@@ -560,8 +561,8 @@ QIcon resourceIcon(const QString &path)
     QIcon icon;
     icon.addFile(path);
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    const QString doubled = dot < 0 ? path + QStringLiteral("@2x")
-                                    : QString(path).insert(dot, QStringLiteral("@2x"));
+    const QString doubled =
+        dot < 0 ? path + QStringLiteral("@2x") : QString(path).insert(dot, QStringLiteral("@2x"));
     // Qt adds the variant by itself only when a screen of that ratio is there at loading.
     if (QFile::exists(doubled) && !icon.availableSizes().contains(QImageReader(doubled).size()))
         icon.addFile(doubled);

@@ -21,8 +21,7 @@ public:
     explicit StreamInputFile(std::ifstream stream)
         : m_stream(std::move(stream))
         , m_reader(m_stream)
-    {
-    }
+    { }
 
     bool atEnd() override { return m_reader.atEnd(); }
 
@@ -42,8 +41,7 @@ public:
         : m_path(std::move(path))
         , m_temporaryPath(std::move(temporaryPath))
         , m_stream(std::move(stream))
-    {
-    }
+    { }
 
     ~ReplacingOutputFile() override
     {
@@ -153,7 +151,9 @@ public:
             return nullptr;
         }
         // Keep the permissions of the file being replaced.
-        struct stat old {};
+        struct stat old
+        {
+        };
         if (::stat(path.c_str(), &old) == 0)
             ::chmod(temporaryPath.c_str(), old.st_mode & 07777);
         return std::make_unique<ReplacingOutputFile>(path, temporaryPath, std::move(stream));

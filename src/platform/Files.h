@@ -42,8 +42,8 @@ class FileSystem
 public:
     virtual ~FileSystem() = default;
     virtual std::unique_ptr<InputFile> openForInput(const std::string &path, FileError &error) = 0;
-    virtual std::unique_ptr<OutputFile> openForOutput(const std::string &path, FileError &error)
-            = 0;
+    virtual std::unique_ptr<OutputFile> openForOutput(const std::string &path,
+                                                      FileError &error) = 0;
     virtual bool remove(const std::string &path, FileError &error) = 0;
 };
 

@@ -33,9 +33,9 @@ QByteArray namesFile(int count)
     QByteArray bytes;
     for (int i = 0; i < count; ++i)
         bytes += QStringLiteral("\"name %1\",\"&H%2\"\r\n")
-                         .arg(i)
-                         .arg(i, 6, 16, QLatin1Char('0'))
-                         .toLatin1();
+                     .arg(i)
+                     .arg(i, 6, 16, QLatin1Char('0'))
+                     .toLatin1();
     return bytes;
 }
 
@@ -57,8 +57,9 @@ private slots:
             QVERIFY2(box->backColor() != ButtonFace, qPrintable(box->objectName()));
         QCOMPARE(window.Combo1->listCount(), 148);
         QCOMPARE(window.currentColour(), first);
-        QCOMPARE(platform::clipboardText(),
-                 QStringLiteral("\"#%1\"").arg(QString::fromStdString(modChromel::ColorToHex(first))));
+        QCOMPARE(
+            platform::clipboardText(),
+            QStringLiteral("\"#%1\"").arg(QString::fromStdString(modChromel::ColorToHex(first))));
         QVERIFY(!window.UserColorsChanged);
     }
 
@@ -94,30 +95,30 @@ private slots:
 
         const QByteArray chart = colourFile(21, "FF8000");
         const QByteArray user = colourFile(14, "102030");
-        QTest::newRow("no user colours") << chart << QByteArray("<missing>") << namesFile(3)
-                                         << 21 << 0 << 0 << false;
-        QTest::newRow("13 user records") << chart << colourFile(13, "102030") << namesFile(3)
-                                         << 21 << 13 << 0 << false;
+        QTest::newRow("no user colours")
+            << chart << QByteArray("<missing>") << namesFile(3) << 21 << 0 << 0 << false;
+        QTest::newRow("13 user records")
+            << chart << colourFile(13, "102030") << namesFile(3) << 21 << 13 << 0 << false;
         QTest::newRow("chart record that does not convert")
-                << records({ "FF8000", "FF8000", "GG0000" }) << user << namesFile(3) << 2 << 0
-                << 0 << false;
-        QTest::newRow("short chart file") << colourFile(20, "FF8000") << user << namesFile(3)
-                                          << 20 << 0 << 0 << false;
-        QTest::newRow("no names file") << chart << user << QByteArray("<missing>") << 21 << 14
-                                       << 0 << false;
+            << records({ "FF8000", "FF8000", "GG0000" }) << user << namesFile(3) << 2 << 0 << 0
+            << false;
+        QTest::newRow("short chart file")
+            << colourFile(20, "FF8000") << user << namesFile(3) << 20 << 0 << 0 << false;
+        QTest::newRow("no names file")
+            << chart << user << QByteArray("<missing>") << 21 << 14 << 0 << false;
         QTest::newRow("600 names keep the first 501")
-                << chart << user << namesFile(600) << 21 << 14 << 501 << false;
+            << chart << user << namesFile(600) << 21 << 14 << 501 << false;
         QTest::newRow("names entry without a value at the end")
-                << chart << user << QByteArray("\"one\",\"&H000000\"\r\n\"two\"\r\n") << 21 << 14
-                << 1 << false;
+            << chart << user << QByteArray("\"one\",\"&H000000\"\r\n\"two\"\r\n") << 21 << 14 << 1
+            << false;
         QTest::newRow("empty value ends the list with its name")
-                << chart << user
-                << QByteArray("\"one\",\"&H000000\"\r\n\"two\",\"&H111111\"\r\n\"three\",\"\"\r\n"
-                              "\"four\",\"&H222222\"\r\n")
-                << 21 << 14 << 3 << true;
+            << chart << user
+            << QByteArray("\"one\",\"&H000000\"\r\n\"two\",\"&H111111\"\r\n\"three\",\"\"\r\n"
+                          "\"four\",\"&H222222\"\r\n")
+            << 21 << 14 << 3 << true;
         QTest::newRow("extra records are ignored")
-                << colourFile(30, "FF8000") << colourFile(20, "102030") << namesFile(2) << 21
-                << 14 << 2 << true;
+            << colourFile(30, "FF8000") << colourFile(20, "102030") << namesFile(2) << 21 << 14 << 2
+            << true;
         QTest::newRow("binary garbage") << QByteArray("\x00\x01\xff\"\r\r\n,,,", 9) << user
                                         << namesFile(2) << 0 << 0 << 0 << false;
     }
@@ -161,7 +162,7 @@ private slots:
         QList<QByteArray> chart;
         for (int i = 0; i < 21; ++i)
             chart.append(i == 4 ? QByteArray() : QByteArray("ff8000"));
-        fake.writeFile(QStringLiteral("StartUpColors"), records(chart) );
+        fake.writeFile(QStringLiteral("StartUpColors"), records(chart));
         fake.writeFile(QStringLiteral("UserDefColors.col"), "\r\n" + colourFile(13, "FF"));
         fake.writeFile(QStringLiteral("ListBoxColorNames.txt"), namesFile(5));
         frmTintora window;
@@ -178,23 +179,33 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Frame1") << "Frame1" << "Pick from the Color Chart" << QRect(0, 48, 241, 225);
-        QTest::newRow("Label1") << "Label1" << " Users Special Colors" << QRect(0, 120, 241, 25);
-        QTest::newRow("Picture1(0)") << "Picture1(0)" << "" << QRect(8, 72, 25, 25);
-        QTest::newRow("Picture1(8)") << "Picture1(8)" << "" << QRect(40, 56, 25, 25);
-        QTest::newRow("Picture1(34)") << "Picture1(34)" << "" << QRect(200, 184, 25, 25);
-        QTest::newRow("Check1") << "Check1" << "" << QRect(128, 280, 113, 13);
-        QTest::newRow("lblShowCB") << "lblShowCB"
-                                   << "  HTML Color       Value is in        the ClipBoard"
-                                   << QRect(72, 8, 73, 41);
-        QTest::newRow("cmdSlideSel") << "cmdSlideSel" << "Press to Change/Select Color Box"
-                                     << QRect(8, 104, 220, 20);
-        QTest::newRow("Label4") << "Label4" << "Type in a Hexadecimal Value in Each Box"
+        QTest::newRow("Frame1") << "Frame1"
+                                << "Pick from the Color Chart" << QRect(0, 48, 241, 225);
+        QTest::newRow("Label1") << "Label1"
+                                << " Users Special Colors" << QRect(0, 120, 241, 25);
+        QTest::newRow("Picture1(0)") << "Picture1(0)"
+                                     << "" << QRect(8, 72, 25, 25);
+        QTest::newRow("Picture1(8)") << "Picture1(8)"
+                                     << "" << QRect(40, 56, 25, 25);
+        QTest::newRow("Picture1(34)") << "Picture1(34)"
+                                      << "" << QRect(200, 184, 25, 25);
+        QTest::newRow("Check1") << "Check1"
+                                << "" << QRect(128, 280, 113, 13);
+        QTest::newRow("lblShowCB")
+            << "lblShowCB"
+            << "  HTML Color       Value is in        the ClipBoard" << QRect(72, 8, 73, 41);
+        QTest::newRow("cmdSlideSel")
+            << "cmdSlideSel"
+            << "Press to Change/Select Color Box" << QRect(8, 104, 220, 20);
+        QTest::newRow("Label4") << "Label4"
+                                << "Type in a Hexadecimal Value in Each Box"
                                 << QRect(8, 64, 201, 17);
-        QTest::newRow("txtColValue(3)") << "txtColValue(3)" << "" << QRect(0, 16, 25, 19);
-        QTest::newRow("cmdShowMeColors") << "cmdShowMeColors" << "More  Colors..."
-                                         << QRect(8, 16, 73, 33);
-        QTest::newRow("Toolbar1") << "Toolbar1" << "" << QRect(0, 0, 472, 42);
+        QTest::newRow("txtColValue(3)") << "txtColValue(3)"
+                                        << "" << QRect(0, 16, 25, 19);
+        QTest::newRow("cmdShowMeColors") << "cmdShowMeColors"
+                                         << "More  Colors..." << QRect(8, 16, 73, 33);
+        QTest::newRow("Toolbar1") << "Toolbar1"
+                                  << "" << QRect(0, 0, 472, 42);
     }
 
     void controlsAreFoundByNameWithTheirCaptionsAndPlaces()
@@ -234,8 +245,9 @@ private slots:
         QStringList captions;
         for (QAction *action : window.mnuFile->actions())
             captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(captions, (QStringList { "&Import", "Ex&port", "-", "&About...", "-",
-                                          "&Email the Author", "-", "&Help", "-", "Exit" }));
+        QCOMPARE(captions,
+                 (QStringList { "&Import", "Ex&port", "-", "&About...", "-", "&Email the Author",
+                                "-", "&Help", "-", "Exit" }));
         QCOMPARE(window.mnuImport->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
         QCOMPARE(window.mnuExport->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
         QCOMPARE(window.mnuAbout->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
@@ -244,7 +256,8 @@ private slots:
         QStringList keys;
         for (QAction *action : window.Toolbar1->actions())
             keys << (action->isSeparator() ? QStringLiteral("-") : action->data().toString());
-        QCOMPARE(keys, (QStringList { "Import", "Export", "-", "-", "About", "Help", "-", "Email" }));
+        QCOMPARE(keys,
+                 (QStringList { "Import", "Export", "-", "-", "About", "Help", "-", "Email" }));
         QCOMPARE(window.Toolbar1->actions().at(0)->toolTip(),
                  QStringLiteral("Opens a file - Replace the U.S.Colors."));
         QCOMPARE(window.Toolbar1->actions().at(7)->toolTip(),

@@ -16,5 +16,5 @@ int registerTest(const char *name, TestFactory factory);
 } // namespace swatchly::test
 
 #define SWATCHLY_TEST(Class)                                                                       \
-    [[maybe_unused]] static const int Class##Registered = swatchly::test::registerTest(           \
-            #Class, [] { return std::unique_ptr<QObject>(new Class); });
+    [[maybe_unused]] static const int Class##Registered =                                          \
+        swatchly::test::registerTest(#Class, [] { return std::unique_ptr<QObject>(new Class); });
