@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -29,7 +28,7 @@ void readNamesList(benchmark::State &state)
 {
     const std::string file = namesListFile();
     for (auto _ : state) {
-        std::istringstream in(file);
+        swatchly::TextSource in(file);
         swatchly::FieldReader reader(in);
         int entries = 0;
         while (!reader.atEnd() && entries < namesListSize) {

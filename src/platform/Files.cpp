@@ -5,8 +5,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,12 +13,55 @@ namespace swatchly::platform {
 
 namespace {
 
-class StreamInputFile final : public InputFile
+// Retries a call that a signal interrupted.
+template<typename Call> auto retrying(Call call)
+{
+    decltype(call()) result;
+    do
+        result = call();
+    while (result < 0 && errno == EINTR);
+    return result;
+}
+
+bool isDirectory(const std::string &path)
+{
+    struct stat status
+    {
+    };
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// Files are read and written through their descriptors: the C++ streams would bring the whole
+// locale machinery into the program for files of a few hundred bytes.
+class DescriptorSource final : public ByteSource
 {
 public:
-    explicit StreamInputFile(std::ifstream stream)
-        : m_stream(std::move(stream))
-        , m_reader(m_stream)
+    explicit DescriptorSource(int fd)
+        : m_fd(fd)
+    { }
+
+    ~DescriptorSource() override { ::close(m_fd); }
+
+    DescriptorSource(const DescriptorSource &) = delete;
+    DescriptorSource &operator=(const DescriptorSource &) = delete;
+
+    std::size_t read(char *buffer, std::size_t size) override
+    {
+        const ssize_t count = retrying([&] { return ::read(m_fd, buffer, size); });
+        // A failing read ends the data, as the end of the file does.
+        return count > 0 ? static_cast<std::size_t>(count) : 0;
+    }
+
+private:
+    int m_fd;
+};
+
+class DescriptorInputFile final : public InputFile
+{
+public:
+    explicit DescriptorInputFile(int fd)
+        : m_source(fd)
+        , m_reader(m_source)
     { }
 
     bool atEnd() override { return m_reader.atEnd(); }
@@ -30,36 +71,44 @@ public:
     FileError error() const override { return m_reader.error(); }
 
 private:
-    std::ifstream m_stream;
+    DescriptorSource m_source;
     FieldReader m_reader;
 };
 
 class ReplacingOutputFile final : public OutputFile
 {
 public:
-    ReplacingOutputFile(std::string path, std::string temporaryPath, std::ofstream stream)
+    ReplacingOutputFile(std::string path, std::string temporaryPath, int fd)
         : m_path(std::move(path))
         , m_temporaryPath(std::move(temporaryPath))
-        , m_stream(std::move(stream))
+        , m_fd(fd)
     { }
 
     ~ReplacingOutputFile() override
     {
-        if (!m_committed) {
-            m_stream.close();
-            std::error_code ignored;
-            std::filesystem::remove(m_temporaryPath, ignored);
-        }
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_committed)
+            ::unlink(m_temporaryPath.c_str());
     }
+
+    ReplacingOutputFile(const ReplacingOutputFile &) = delete;
+    ReplacingOutputFile &operator=(const ReplacingOutputFile &) = delete;
 
     bool writeField(std::string_view text) override
     {
         if (m_failed)
             return false;
-        swatchly::writeField(m_stream, text);
-        if (!m_stream) {
-            fail(errno != 0 ? fileErrorFromErrno(errno) : fileErrors::PathFileAccessError);
-            return false;
+        const std::string field = fieldText(text);
+        std::size_t written = 0;
+        while (written < field.size()) {
+            const ssize_t count = retrying(
+                [&] { return ::write(m_fd, field.data() + written, field.size() - written); });
+            if (count <= 0) {
+                fail(count < 0 ? fileErrorFromErrno(errno) : fileErrors::PathFileAccessError);
+                return false;
+            }
+            written += static_cast<std::size_t>(count);
         }
         return true;
     }
@@ -68,15 +117,15 @@ public:
     {
         if (m_failed)
             return false;
-        m_stream.flush();
-        m_stream.close();
-        if (m_stream.fail()) {
-            fail(errno != 0 ? fileErrorFromErrno(errno) : fileErrors::PathFileAccessError);
-            return false;
-        }
         // The new bytes reach the disk before the new name does: otherwise a crash soon after
         // the rename may leave the user's file empty under its old name.
-        if (!syncToDisk(m_temporaryPath)) {
+        if (retrying([&] { return ::fsync(m_fd); }) != 0) {
+            fail(fileErrorFromErrno(errno));
+            return false;
+        }
+        const int closed = ::close(m_fd);
+        m_fd = -1;
+        if (closed != 0) {
             fail(fileErrorFromErrno(errno));
             return false;
         }
@@ -91,18 +140,6 @@ public:
     FileError error() const override { return m_error; }
 
 private:
-    static bool syncToDisk(const std::string &path)
-    {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            return false;
-        const bool synced = ::fsync(fd) == 0;
-        const int savedErrno = errno;
-        ::close(fd);
-        errno = savedErrno;
-        return synced;
-    }
-
     void fail(const FileError &error)
     {
         m_failed = true;
@@ -111,7 +148,7 @@ private:
 
     std::string m_path;
     std::string m_temporaryPath;
-    std::ofstream m_stream;
+    int m_fd;
     FileError m_error;
     bool m_failed = false;
     bool m_committed = false;
@@ -122,47 +159,57 @@ class RealFileSystem final : public FileSystem
 public:
     std::unique_ptr<InputFile> openForInput(const std::string &path, FileError &error) override
     {
-        std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) {
+        if (isDirectory(path)) {
             error = fileErrors::PathFileAccessError;
             return nullptr;
         }
-        errno = 0;
-        std::ifstream stream(path, std::ios::binary);
-        if (!stream) {
-            error = fileErrorFromErrno(errno != 0 ? errno : ENOENT);
+        const int fd = retrying([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); });
+        if (fd < 0) {
+            error = fileErrorFromErrno(errno);
             return nullptr;
         }
-        return std::make_unique<StreamInputFile>(std::move(stream));
+        return std::make_unique<DescriptorInputFile>(fd);
     }
 
     std::unique_ptr<OutputFile> openForOutput(const std::string &path, FileError &error) override
     {
-        std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) {
+        if (isDirectory(path)) {
             error = fileErrors::PathFileAccessError;
             return nullptr;
         }
-        const std::string temporaryPath = temporaryPathBeside(path);
-        errno = 0;
-        std::ofstream stream(temporaryPath, std::ios::binary | std::ios::trunc);
-        if (!stream) {
-            error = fileErrorFromErrno(errno != 0 ? errno : EACCES);
-            return nullptr;
-        }
-        // Keep the permissions of the file being replaced.
+        // A new file gets the permissions the user's umask allows; a replaced file keeps its
+        // own.
+        mode_t mode = 0666;
         struct stat old
         {
         };
-        if (::stat(path.c_str(), &old) == 0)
-            ::chmod(temporaryPath.c_str(), old.st_mode & 07777);
-        return std::make_unique<ReplacingOutputFile>(path, temporaryPath, std::move(stream));
+        const bool replacing = ::stat(path.c_str(), &old) == 0;
+        if (replacing)
+            mode = old.st_mode & 07777;
+        // The temporary file is always a new one (never a file or link that happens to carry
+        // the name); another name is tried when one is taken.
+        std::string temporaryPath;
+        int fd = -1;
+        for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+            temporaryPath = temporaryPathBeside(path);
+            fd = retrying([&] {
+                return ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            });
+            if (fd < 0 && errno != EEXIST)
+                break;
+        }
+        if (fd < 0) {
+            error = fileErrorFromErrno(errno);
+            return nullptr;
+        }
+        if (replacing)
+            ::fchmod(fd, mode);
+        return std::make_unique<ReplacingOutputFile>(path, temporaryPath, fd);
     }
 
     bool remove(const std::string &path, FileError &error) override
     {
-        std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) {
+        if (isDirectory(path)) {
             error = fileErrors::PathFileAccessError;
             return false;
         }
@@ -204,6 +251,9 @@ FileError fileErrorFromErrno(int errorNumber)
     switch (errorNumber) {
     case ENOENT:
         return fileErrors::FileNotFound;
+    case ENOSPC:
+    case EDQUOT:
+        return fileErrors::DiskFull;
     case EACCES:
     case EPERM:
     case EROFS:

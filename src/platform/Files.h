@@ -1,7 +1,7 @@
 // Sequential text files: open for reading or writing, read the next field, write a field with
 // its line end, end-of-file test, close, delete. Failures are values: a code and a
-// description in the classic BASIC numbering (53 "File not found", 62 "Input past end of
-// file", 70 "Permission denied", 75 "Path/File access error", 13 "Type mismatch").
+// description in the classic BASIC numbering (53 "File not found", 61 "Disk full", 62 "Input
+// past end of file", 70 "Permission denied", 75 "Path/File access error", 13 "Type mismatch").
 //
 // A file opened for writing replaces a file that may hold the user's colours, so it is
 // written beside it under a temporary name and renamed into place by commit(); a write that

@@ -12,7 +12,6 @@
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -64,7 +63,7 @@ inline void fuzzColourRecords(const std::uint8_t *data, std::size_t size, DigitO
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     checkRecord(bytes, order);
 
-    std::istringstream in(bytes);
+    TextSource in(bytes);
     FieldReader reader(in);
     while (!reader.atEnd()) {
         const auto field = reader.readField();

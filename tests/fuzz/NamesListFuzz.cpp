@@ -9,14 +9,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 #include <string>
 
 using namespace swatchly;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    std::istringstream in(std::string(reinterpret_cast<const char *>(data), size));
+    TextSource in(std::string(reinterpret_cast<const char *>(data), size));
     FieldReader names(in);
     std::array<std::string, 501> values;
     std::size_t listed = 0;

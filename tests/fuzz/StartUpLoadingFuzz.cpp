@@ -18,7 +18,6 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 
 using namespace swatchly;
@@ -43,7 +42,7 @@ public:
     FileError error() const override { return m_reader.error(); }
 
 private:
-    std::istringstream m_stream;
+    TextSource m_stream;
     FieldReader m_reader;
 };
 

@@ -33,7 +33,7 @@ void checkColourFile(const char *name, int records)
 {
     const std::string bytes = fileBytes(dataFile(name));
     QCOMPARE(bytes.size(), std::size_t(records) * 10);
-    std::istringstream in(bytes);
+    TextSource in(bytes);
     FieldReader reader(in);
     for (int i = 0; i < records; ++i) {
         const std::optional<std::string> field = reader.readField();
@@ -169,8 +169,9 @@ private slots:
 
     void shippedNamesListHoldsTheCssColours()
     {
-        std::ifstream in(dataFile("ListBoxColorNames.txt"), std::ios::binary);
-        QVERIFY(in);
+        const std::string bytes = fileBytes(dataFile("ListBoxColorNames.txt"));
+        QVERIFY(!bytes.empty());
+        TextSource in(bytes);
         FieldReader reader(in);
         std::map<std::string, ColourValue> colours;
         std::string previous;

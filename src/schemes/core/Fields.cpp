@@ -1,50 +1,75 @@
 #include "schemes/core/Fields.h"
 
-#include <streambuf>
+#include <algorithm>
+#include <cstring>
 
 namespace swatchly {
 
 namespace {
 
-using Traits = std::streambuf::traits_type;
+constexpr int quote = '"';
+constexpr int comma = ',';
+constexpr int carriageReturn = '\r';
+constexpr int lineFeed = '\n';
 
-constexpr Traits::int_type endOfFile = Traits::eof();
-constexpr Traits::int_type quote = '"';
-constexpr Traits::int_type comma = ',';
-constexpr Traits::int_type carriageReturn = '\r';
-constexpr Traits::int_type lineFeed = '\n';
-
-bool isBlank(Traits::int_type ch)
+bool isBlank(int ch)
 {
     return ch == ' ' || ch == '\t';
 }
 
-// Consumes the line end or comma that the buffer stands on; CR LF counts as one line end.
-void consumeSeparator(std::streambuf &buf, Traits::int_type ch)
+bool endsField(int ch)
 {
-    buf.sbumpc();
-    if (ch == carriageReturn && buf.sgetc() == lineFeed)
-        buf.sbumpc();
+    return ch == comma || ch == carriageReturn || ch == lineFeed;
 }
 
 // Appends to field while it is shorter than the limit; the rest of a huge field is read and
 // dropped so that memory stays bounded whatever the file holds.
-void keep(std::string &field, char ch)
+void keep(std::string &field, int ch)
 {
     if (field.size() < FieldReader::maxFieldLength)
-        field.push_back(ch);
+        field.push_back(static_cast<char>(ch));
 }
 
 } // namespace
 
-FieldReader::FieldReader(std::istream &in)
-    : m_in(in)
+std::size_t TextSource::read(char *buffer, std::size_t size)
+{
+    const std::size_t count = std::min(size, m_text.size() - m_position);
+    std::memcpy(buffer, m_text.data() + m_position, count);
+    m_position += count;
+    return count;
+}
+
+FieldReader::FieldReader(ByteSource &source)
+    : m_source(source)
 { }
+
+int FieldReader::peek()
+{
+    if (m_position == m_filled) {
+        if (m_drained)
+            return endOfData;
+        m_passed += m_filled;
+        m_filled = m_source.read(m_buffer.data(), m_buffer.size());
+        m_position = 0;
+        if (m_filled == 0) {
+            m_drained = true;
+            return endOfData;
+        }
+    }
+    return static_cast<unsigned char>(m_buffer[m_position]);
+}
+
+int FieldReader::next()
+{
+    if (peek() != endOfData)
+        ++m_position;
+    return peek();
+}
 
 bool FieldReader::atEnd()
 {
-    std::streambuf *buf = m_in.rdbuf();
-    return buf == nullptr || buf->sgetc() == endOfFile;
+    return peek() == endOfData;
 }
 
 std::optional<std::string> FieldReader::readField()
@@ -55,40 +80,41 @@ std::optional<std::string> FieldReader::readField()
         m_error = fileErrors::InputPastEndOfFile;
         return std::nullopt;
     }
-    // Reading goes straight through the stream buffer: its inline get area makes each byte a
-    // compare and an increment, and the stream's own formatting layer is not wanted here.
-    std::streambuf &buf = *m_in.rdbuf();
     std::string field;
 
-    Traits::int_type ch = buf.sgetc();
+    int ch = peek();
     while (isBlank(ch))
-        ch = buf.snextc();
+        ch = next();
 
     if (ch == quote) {
         // A quote with no partner runs to the end of the file.
-        for (ch = buf.snextc(); ch != endOfFile && ch != quote; ch = buf.snextc())
-            keep(field, Traits::to_char_type(ch));
+        for (ch = next(); ch != endOfData && ch != quote; ch = next())
+            keep(field, ch);
         if (ch == quote)
-            ch = buf.snextc();
+            ch = next();
         // Whatever follows the closing quote on its line belongs to no field.
-        while (ch != endOfFile && ch != comma && ch != carriageReturn && ch != lineFeed)
-            ch = buf.snextc();
+        while (ch != endOfData && !endsField(ch))
+            ch = next();
     } else {
-        while (ch != endOfFile && ch != comma && ch != carriageReturn && ch != lineFeed) {
-            keep(field, Traits::to_char_type(ch));
-            ch = buf.snextc();
+        while (ch != endOfData && !endsField(ch)) {
+            keep(field, ch);
+            ch = next();
         }
     }
-    if (ch != endOfFile)
-        consumeSeparator(buf, ch);
+    // The comma or line end that closes the field; CR LF counts as one line end.
+    if (ch != endOfData && next() == lineFeed && ch == carriageReturn)
+        next();
     return field;
 }
 
-void writeField(std::ostream &out, std::string_view text)
+std::string fieldText(std::string_view text)
 {
-    out.put('"');
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.write("\"\r\n", 3);
+    std::string field;
+    field.reserve(text.size() + 4);
+    field += '"';
+    field += text;
+    field += "\"\r\n";
+    return field;
 }
 
 } // namespace swatchly

@@ -10,14 +10,38 @@
 
 #include "schemes/core/FileError.h"
 
+#include <array>
 #include <cstddef>
-#include <istream>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 
 namespace swatchly {
+
+// Where a FieldReader takes its bytes from: an open file, or text held in memory.
+class ByteSource
+{
+public:
+    virtual ~ByteSource() = default;
+    // Copies up to size bytes into buffer and returns how many; 0 when no byte is left (a
+    // source that cannot be read further ends there too).
+    virtual std::size_t read(char *buffer, std::size_t size) = 0;
+};
+
+// Bytes held in memory, for text that is already at hand.
+class TextSource final : public ByteSource
+{
+public:
+    explicit TextSource(std::string text)
+        : m_text(std::move(text))
+    { }
+
+    std::size_t read(char *buffer, std::size_t size) override;
+
+private:
+    std::string m_text;
+    std::size_t m_position = 0;
+};
 
 class FieldReader
 {
@@ -26,7 +50,7 @@ public:
     // while reading, so a huge file without separators is never held whole in memory.
     static constexpr std::size_t maxFieldLength = 4096;
 
-    explicit FieldReader(std::istream &in);
+    explicit FieldReader(ByteSource &source);
 
     // True when no byte is left (the end-of-file test of the sequential files).
     bool atEnd();
@@ -36,12 +60,27 @@ public:
 
     const FileError &error() const { return m_error; }
 
+    // How many bytes reading has moved past so far.
+    std::size_t position() const { return m_passed + m_position; }
+
 private:
-    std::istream &m_in;
+    static constexpr int endOfData = -1;
+
+    // The byte at the reading position, or endOfData.
+    int peek();
+    // Moves past the byte at the reading position and returns the next one, or endOfData.
+    int next();
+
+    ByteSource &m_source;
+    std::array<char, 4096> m_buffer {};
+    std::size_t m_position = 0;
+    std::size_t m_filled = 0;
+    std::size_t m_passed = 0; // bytes of the buffers read before this one
+    bool m_drained = false;
     FileError m_error;
 };
 
-// Writes one field: a double quote, text, a double quote, CR LF.
-void writeField(std::ostream &out, std::string_view text);
+// One field as it is written: a double quote, text, a double quote, CR LF.
+std::string fieldText(std::string_view text);
 
 } // namespace swatchly

@@ -16,6 +16,7 @@ struct FileError
 namespace fileErrors {
 inline const FileError TypeMismatch { 13, "Type mismatch" };
 inline const FileError FileNotFound { 53, "File not found" };
+inline const FileError DiskFull { 61, "Disk full" };
 inline const FileError InputPastEndOfFile { 62, "Input past end of file" };
 inline const FileError PermissionDenied { 70, "Permission denied" };
 inline const FileError PathFileAccessError { 75, "Path/File access error" };
