@@ -1,4 +1,5 @@
 #include "chart/frmTintora.h"
+#include "platform/Style.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -9,6 +10,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Swatchly"));
     QApplication::setOrganizationName(QStringLiteral("Swatchly"));
     QApplication::setDesktopFileName(QStringLiteral("org.swatchly.Swatchly"));
+    QApplication::setStyle(new swatchly::platform::DeferredIconStyle);
 
     swatchly::frmTintora window;
     window.adjustSize();

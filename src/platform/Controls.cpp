@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QStyleOptionGroupBox>
+#include <qdrawutil.h>
 
 namespace swatchly::platform {
 
@@ -519,6 +521,25 @@ Frame::Frame(QWidget *parent, const QString &name, const QString &caption)
     setFlat(false);
 }
 
+void Frame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    QRect frame =
+        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this);
+    const QRect caption =
+        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+    // The caption stands above the border, where the style lays out the box's contents for it.
+    if (!title().isEmpty())
+        frame.setTop(std::max(frame.top(), caption.bottom() + 1));
+    qDrawShadeRect(&painter, frame, palette(), true, 1, 0);
+    if (!title().isEmpty())
+        style()->drawItemText(&painter, caption,
+                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
+                              isEnabled(), title(), QPalette::WindowText);
+}
+
 // PictureBox
 
 PictureBox::PictureBox(QWidget *parent, const QString &name)
@@ -556,22 +577,30 @@ void Line::paintEvent(QPaintEvent *)
 
 // ImageHolder
 
+QPixmap loadPicture(const QString &path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    QImageReader reader(path, dot < 0 ? QByteArray() : path.mid(dot + 1).toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 QIcon resourceIcon(const QString &path)
 {
     QIcon icon;
-    icon.addFile(path);
+    icon.addPixmap(loadPicture(path));
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     const QString doubled =
         dot < 0 ? path + QStringLiteral("@2x") : QString(path).insert(dot, QStringLiteral("@2x"));
-    // Qt adds the variant by itself only when a screen of that ratio is there at loading.
-    if (QFile::exists(doubled) && !icon.availableSizes().contains(QImageReader(doubled).size()))
-        icon.addFile(doubled);
+    // The icon picks the larger picture wherever a screen of twice the density needs it.
+    if (QFile::exists(doubled))
+        icon.addPixmap(loadPicture(doubled));
     return icon;
 }
 
 ImageHolder::ImageHolder(QWidget *parent, const QString &name, const QString &resource)
     : QLabel(parent)
-    , m_picture(resource)
+    , m_picture(loadPicture(resource))
     , m_icon(resourceIcon(resource))
 {
     setObjectName(name);
@@ -589,7 +618,8 @@ ComboBox::ComboBox(QWidget *parent, const QString &name, bool sorted)
     // Qt chooses the item whose text the edit field holds when editing finishes (the box loses
     // the focus, Enter is pressed); leaving a name box must choose nothing. These two
     // connections bracket the combo box's own one, which setLineEdit() makes in between.
-    setEditable(true);
+    // Giving the box its edit field makes it editable; setEditable() would also build the
+    // drop-down list at once, which is left until the list first drops down.
     auto *edit = new QLineEdit(this);
     edit->setPalette(palette());
     connect(edit, &QLineEdit::editingFinished, this, [this] { m_finishingEdit = true; });

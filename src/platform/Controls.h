@@ -214,6 +214,12 @@ class Frame : public QGroupBox
     Q_OBJECT
 public:
     Frame(QWidget *parent, const QString &name, const QString &caption = {});
+
+protected:
+    // An etched border with the caption above it, in the palette's colours. (The styles' own
+    // group boxes draw theirs from pictures, which loads every image format plugin and starts
+    // drawing threads while the window first shows.)
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A picture box used only as a container of other controls.
@@ -240,6 +246,11 @@ private:
     ColourValue m_colour;
     int m_width;
 };
+
+// The picture in a file or resource, read by the reader its file name extension names; an
+// empty pixmap when it cannot be read. Naming the format spares Qt from loading every image
+// format plugin to guess it from the contents.
+QPixmap loadPicture(const QString &path);
 
 // The picture at a resource path with its double-size variant ("name@2x.png") beside it, so
 // that it stays sharp on a high-DPI screen whatever screen the program started on.
