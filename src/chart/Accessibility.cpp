@@ -4,7 +4,6 @@
 #include "chart/frmTintora.h"
 
 #include <QMenuBar>
-#include <QToolBar>
 
 namespace swatchly {
 

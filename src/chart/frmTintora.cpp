@@ -13,8 +13,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
-#include <QToolBar>
-#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace swatchly {
 
@@ -39,14 +38,14 @@ QIcon programIcon()
 {
     QIcon icon;
     for (int size : { 16, 22, 24, 32, 48, 64 })
-        icon.addFile(QStringLiteral(":/icons/swatchly-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(platform::loadPicture(QStringLiteral(":/icons/swatchly-%1.png").arg(size)));
     return icon;
 }
 
 } // namespace
 
 frmTintora::frmTintora(QWidget *parent)
-    : QMainWindow(parent)
+    : QWidget(parent)
     , m_typeAhead(TypeAheadRules {
           false,
           [this](int index) { foundColourName(index); },
@@ -62,11 +61,19 @@ frmTintora::frmTintora(QWidget *parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
+    // The menu bar over the client area, as in a main window; a plain layout carries them
+    // (the tool bar lives inside the client area, and nothing docks).
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    m_menuBar = new QMenuBar(this);
+    outer->setMenuBar(m_menuBar);
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(twips(7080), twips(7170));
     platform::setClassicFont(client, 8);
-    setCentralWidget(client);
+    outer->addWidget(client);
+    m_client = client;
 
     cdColor = new platform::CommonDialog(this, QStringLiteral("cdColor"));
     cdbFont = new platform::CommonDialog(this, QStringLiteral("cdbFont"));
@@ -357,12 +364,9 @@ void frmTintora::buildToolbar(QWidget *client)
     for (std::size_t i = 0; i < pictures.size(); ++i)
         ImageList1[i] = platform::resourceIcon(pictures[i]);
 
-    Toolbar1 = new QToolBar(client);
+    Toolbar1 = new platform::Toolbar(client);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
     Toolbar1->setIconSize(QSize(16, 16));
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     placeTwips(Toolbar1, 0, 0, 7080, 630);
 
     struct ButtonDesign

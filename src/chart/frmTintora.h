@@ -22,22 +22,23 @@
 #include "colour/Colour.h"
 #include "platform/CommonDialog.h"
 #include "platform/Controls.h"
+#include "platform/Toolbar.h"
 
 #include <QIcon>
-#include <QMainWindow>
+#include <QWidget>
 
 #include <array>
 #include <memory>
 
 class QAction;
 class QMenu;
-class QToolBar;
+class QMenuBar;
 
 namespace swatchly {
 
 class cToolTip;
 
-class frmTintora : public QMainWindow
+class frmTintora : public QWidget
 {
     Q_OBJECT
 public:
@@ -48,8 +49,12 @@ public:
     ColourValue currentColour() const { return picColorSel->backColor(); }
     QIcon windowIconPicture() const { return m_icon; }
 
+    // The menu bar along the top, and the area below it that holds every other control.
+    QMenuBar *menuBar() const { return m_menuBar; }
+    QWidget *centralWidget() const { return m_client; }
+
     // ---- Controls, named as the window's design names them ----
-    QToolBar *Toolbar1 = nullptr;
+    platform::Toolbar *Toolbar1 = nullptr;
     std::array<QIcon, 5> ImageList1;
     platform::CommonDialog *cdColor = nullptr;
     platform::CommonDialog *cdbFont = nullptr;
@@ -178,6 +183,8 @@ private:
 
     TypeAheadCombo m_typeAhead;
     QIcon m_icon;
+    QMenuBar *m_menuBar = nullptr;
+    QWidget *m_client = nullptr;
 };
 
 } // namespace swatchly

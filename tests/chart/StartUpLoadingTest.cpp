@@ -5,7 +5,6 @@
 
 #include <QMenuBar>
 #include <QTest>
-#include <QToolBar>
 
 using namespace swatchly;
 using swatchly::test::FakePlatform;

@@ -15,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <QToolBar>
 
 #include <functional>
 

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QTest>
-#include <QToolBar>
 #include <QToolButton>
 
 #include <memory>
