@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 
 #include "platform/Geometry.h"
+#include "platform/LazyIcon.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -587,25 +588,40 @@ QPixmap loadPicture(const QString &path)
 
 QIcon resourceIcon(const QString &path)
 {
-    QIcon icon;
-    icon.addPixmap(loadPicture(path));
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    const QString doubled =
-        dot < 0 ? path + QStringLiteral("@2x") : QString(path).insert(dot, QStringLiteral("@2x"));
-    // The icon picks the larger picture wherever a screen of twice the density needs it.
-    if (QFile::exists(doubled))
-        icon.addPixmap(loadPicture(doubled));
-    return icon;
+    return lazyIcon([path] {
+        QIcon icon;
+        icon.addPixmap(loadPicture(path));
+        const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+        const QString doubled = dot < 0 ? path + QStringLiteral("@2x")
+                                        : QString(path).insert(dot, QStringLiteral("@2x"));
+        // The icon picks the larger picture wherever a screen of twice the density needs it.
+        if (QFile::exists(doubled))
+            icon.addPixmap(loadPicture(doubled));
+        return icon;
+    });
 }
 
 ImageHolder::ImageHolder(QWidget *parent, const QString &name, const QString &resource)
     : QLabel(parent)
-    , m_picture(loadPicture(resource))
+    , m_resource(resource)
     , m_icon(resourceIcon(resource))
 {
     setObjectName(name);
-    setPixmap(m_picture);
     hide();
+}
+
+QPixmap ImageHolder::picture() const
+{
+    if (m_picture.isNull())
+        m_picture = loadPicture(m_resource);
+    return m_picture;
+}
+
+void ImageHolder::showEvent(QShowEvent *event)
+{
+    if (pixmap().isNull())
+        setPixmap(picture());
+    QLabel::showEvent(event);
 }
 
 // ComboBox

@@ -253,21 +253,27 @@ private:
 QPixmap loadPicture(const QString &path);
 
 // The picture at a resource path with its double-size variant ("name@2x.png") beside it, so
-// that it stays sharp on a high-DPI screen whatever screen the program started on.
+// that it stays sharp on a high-DPI screen whatever screen the program started on. Both are
+// read when the icon is first drawn.
 QIcon resourceIcon(const QString &path);
 
-// An invisible holder of a picture; icon() carries its double-size variant as well.
+// An invisible holder of a picture; icon() carries its double-size variant as well. The
+// pictures are read when first asked for.
 class ImageHolder : public QLabel
 {
     Q_OBJECT
 public:
     ImageHolder(QWidget *parent, const QString &name, const QString &resource);
 
-    QPixmap picture() const { return m_picture; }
+    QPixmap picture() const;
     QIcon icon() const { return m_icon; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
-    QPixmap m_picture;
+    QString m_resource;
+    mutable QPixmap m_picture;
     QIcon m_icon;
 };
 

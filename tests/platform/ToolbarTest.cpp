@@ -1,7 +1,9 @@
 // The picture-button row and the program's style: buttons follow their actions, separators are
 // bars that run nothing, screen readers see a tool bar, and the style hands out the desktop
-// style's own icons (the overflow arrows read when first drawn).
+// style's own icons (the overflow arrows read when first drawn), and a lazy icon is made once,
+// when first drawn.
 #include "platform/Toolbar.h"
+#include "platform/LazyIcon.h"
 #include "platform/Style.h"
 #include "support/TestRegistry.h"
 
@@ -82,6 +84,29 @@ private slots:
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(toolbar);
         QVERIFY(accessible);
         QCOMPARE(accessible->role(), QAccessible::ToolBar);
+    }
+
+    void lazyIconIsMadeOnceWhenFirstNeeded()
+    {
+        int made = 0;
+        QPixmap picture(16, 16);
+        picture.fill(Qt::blue);
+        const QIcon icon = platform::lazyIcon([&made, picture] {
+            ++made;
+            return QIcon(picture);
+        });
+        // Building a button around it neither makes it nor finds it missing.
+        QToolButton button;
+        button.setIcon(icon);
+        QVERIFY(!icon.isNull());
+        (void)button.sizeHint();
+        QCOMPARE(made, 0);
+
+        const QIcon copy = icon;
+        QCOMPARE(copy.pixmap(QSize(16, 16), 1.0).toImage(), picture.toImage());
+        QCOMPARE(icon.pixmap(QSize(16, 16), 1.0).toImage(), picture.toImage());
+        QCOMPARE(icon.availableSizes(), QList<QSize>({ QSize(16, 16) }));
+        QCOMPARE(made, 1);
     }
 
     void styleGivesTheDesktopStylesIcons()
