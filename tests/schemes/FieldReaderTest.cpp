@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -21,10 +22,37 @@ std::string text(const QByteArray &data)
     return std::string(data.constData(), static_cast<std::size_t>(data.size()));
 }
 
-// Every field up to the end of the input, as the loaders read them: until atEnd().
-QList<QByteArray> readAll(const std::string &input)
+// Hands out its text a few bytes at a time, as a file may arrive: every field then meets the
+// end of the reader's buffer somewhere, a CR LF split across two reads among them.
+class TrickleSource final : public ByteSource
 {
-    TextSource in(input);
+public:
+    TrickleSource(std::string text, std::size_t step)
+        : m_text(std::move(text))
+        , m_step(step)
+    { }
+
+    std::size_t read(char *buffer, std::size_t size) override
+    {
+        const std::size_t count = std::min({ size, m_step, m_text.size() - m_position });
+        std::copy_n(m_text.data() + m_position, count, buffer);
+        m_position += count;
+        return count;
+    }
+
+private:
+    std::string m_text;
+    std::size_t m_step;
+    std::size_t m_position = 0;
+};
+
+// Every field up to the end of the input, as the loaders read them: until atEnd(). With a step,
+// the bytes arrive that many at a time.
+QList<QByteArray> readAll(const std::string &input, std::size_t step = 0)
+{
+    TextSource whole(input);
+    TrickleSource trickle(input, step);
+    ByteSource &in = step == 0 ? static_cast<ByteSource &>(whole) : trickle;
     FieldReader reader(in);
     QList<QByteArray> fields;
     while (!reader.atEnd()) {
@@ -100,6 +128,31 @@ private slots:
         QFETCH(QByteArray, input);
         QFETCH(QList<QByteArray>, fields);
         QCOMPARE(readAll(text(input)), fields);
+        for (std::size_t step : { 1, 2, 3 })
+            QCOMPARE(readAll(text(input), step), fields);
+    }
+
+    void longFilesReadAcrossBufferEnds()
+    {
+        // Records of every length around the reader's buffer size, so that fields and line
+        // ends straddle the ends of its reads.
+        std::string file;
+        std::vector<std::string> records;
+        for (std::size_t length = 4090; length <= 4100; ++length) {
+            records.emplace_back(length, static_cast<char>('a' + length % 26));
+            file += fieldText(records.back());
+            records.emplace_back("FF8000");
+            file += fieldText(records.back());
+        }
+        TextSource in(file);
+        FieldReader reader(in);
+        for (const std::string &record : records) {
+            const std::optional<std::string> field = reader.readField();
+            QVERIFY(field);
+            QCOMPARE(*field, record.substr(0, FieldReader::maxFieldLength));
+        }
+        QVERIFY(reader.atEnd());
+        QCOMPARE(reader.position(), file.size());
     }
 
     void readingPastTheEndFails()
