@@ -17,18 +17,10 @@ bool isBlank(int ch)
     return ch == ' ' || ch == '\t';
 }
 
-bool endsField(int ch)
-{
+// A closure rather than a function, so that the scanning loop gets it inlined.
+constexpr auto endsField = [](int ch) {
     return ch == comma || ch == carriageReturn || ch == lineFeed;
-}
-
-// Appends to field while it is shorter than the limit; the rest of a huge field is read and
-// dropped so that memory stays bounded whatever the file holds.
-void keep(std::string &field, int ch)
-{
-    if (field.size() < FieldReader::maxFieldLength)
-        field.push_back(static_cast<char>(ch));
-}
+};
 
 } // namespace
 
@@ -42,29 +34,37 @@ std::size_t TextSource::read(char *buffer, std::size_t size)
 
 FieldReader::FieldReader(ByteSource &source)
     : m_source(source)
+    , m_buffer(std::make_unique_for_overwrite<char[]>(bufferSize))
 { }
 
-int FieldReader::peek()
+bool FieldReader::refill()
 {
-    if (m_position == m_filled) {
-        if (m_drained)
-            return endOfData;
-        m_passed += m_filled;
-        m_filled = m_source.read(m_buffer.data(), m_buffer.size());
-        m_position = 0;
-        if (m_filled == 0) {
-            m_drained = true;
-            return endOfData;
-        }
-    }
-    return static_cast<unsigned char>(m_buffer[m_position]);
+    if (m_drained)
+        return false;
+    m_passed += m_filled;
+    m_position = 0;
+    m_filled = m_source.read(m_buffer.get(), bufferSize);
+    m_drained = m_filled == 0;
+    return !m_drained;
 }
 
-int FieldReader::next()
+template<typename IsStop> int FieldReader::scanUntil(std::string *field, IsStop isStop)
 {
-    if (peek() != endOfData)
-        ++m_position;
-    return peek();
+    // A whole buffer at a time: a field's bytes are found and kept in one piece.
+    while (m_position < m_filled || refill()) {
+        const char *begin = m_buffer.get() + m_position;
+        const char *end = m_buffer.get() + m_filled;
+        const char *stop = begin;
+        while (stop != end && !isStop(static_cast<unsigned char>(*stop)))
+            ++stop;
+        const auto count = static_cast<std::size_t>(stop - begin);
+        if (field && field->size() < maxFieldLength)
+            field->append(begin, std::min(count, maxFieldLength - field->size()));
+        m_position += count;
+        if (stop != end)
+            return static_cast<unsigned char>(*stop);
+    }
+    return endOfData;
 }
 
 bool FieldReader::atEnd()
@@ -83,27 +83,28 @@ std::optional<std::string> FieldReader::readField()
     std::string field;
 
     int ch = peek();
-    while (isBlank(ch))
-        ch = next();
+    while (isBlank(ch)) {
+        ++m_position;
+        ch = peek();
+    }
 
     if (ch == quote) {
+        ++m_position;
         // A quote with no partner runs to the end of the file.
-        for (ch = next(); ch != endOfData && ch != quote; ch = next())
-            keep(field, ch);
+        ch = scanUntil(&field, [](int c) { return c == quote; });
         if (ch == quote)
-            ch = next();
+            ++m_position;
         // Whatever follows the closing quote on its line belongs to no field.
-        while (ch != endOfData && !endsField(ch))
-            ch = next();
+        ch = scanUntil(nullptr, endsField);
     } else {
-        while (ch != endOfData && !endsField(ch)) {
-            keep(field, ch);
-            ch = next();
-        }
+        ch = scanUntil(&field, endsField);
     }
     // The comma or line end that closes the field; CR LF counts as one line end.
-    if (ch != endOfData && next() == lineFeed && ch == carriageReturn)
-        next();
+    if (ch != endOfData) {
+        ++m_position;
+        if (ch == carriageReturn && peek() == lineFeed)
+            ++m_position;
+    }
     return field;
 }
 

@@ -10,8 +10,8 @@
 
 #include "schemes/core/FileError.h"
 
-#include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,14 +65,22 @@ public:
 
 private:
     static constexpr int endOfData = -1;
+    static constexpr std::size_t bufferSize = 64 * 1024;
 
     // The byte at the reading position, or endOfData.
-    int peek();
-    // Moves past the byte at the reading position and returns the next one, or endOfData.
-    int next();
+    int peek()
+    {
+        return m_position < m_filled || refill() ? static_cast<unsigned char>(m_buffer[m_position])
+                                                 : endOfData;
+    }
+    // Reads the next bytes into the buffer; false when none is left.
+    bool refill();
+    // Moves past bytes until one for which isStop() holds, which it returns (still unread), or
+    // to the end; the bytes passed are kept in field when there is one.
+    template<typename IsStop> int scanUntil(std::string *field, IsStop isStop);
 
     ByteSource &m_source;
-    std::array<char, 4096> m_buffer {};
+    std::unique_ptr<char[]> m_buffer;
     std::size_t m_position = 0;
     std::size_t m_filled = 0;
     std::size_t m_passed = 0; // bytes of the buffers read before this one
