@@ -56,12 +56,12 @@ private:
     int m_fd;
 };
 
-class DescriptorInputFile final : public InputFile
+class SourceInputFile final : public InputFile
 {
 public:
-    explicit DescriptorInputFile(int fd)
-        : m_source(fd)
-        , m_reader(m_source)
+    explicit SourceInputFile(std::unique_ptr<ByteSource> source)
+        : m_source(std::move(source))
+        , m_reader(*m_source)
     { }
 
     bool atEnd() override { return m_reader.atEnd(); }
@@ -71,7 +71,7 @@ public:
     FileError error() const override { return m_reader.error(); }
 
 private:
-    DescriptorSource m_source;
+    std::unique_ptr<ByteSource> m_source;
     FieldReader m_reader;
 };
 
@@ -168,7 +168,7 @@ public:
             error = fileErrorFromErrno(errno);
             return nullptr;
         }
-        return std::make_unique<DescriptorInputFile>(fd);
+        return inputFileReading(std::make_unique<DescriptorSource>(fd));
     }
 
     std::unique_ptr<OutputFile> openForOutput(const std::string &path, FileError &error) override
@@ -235,6 +235,11 @@ RealFileSystem realFileSystem;
 FileSystem *currentFileSystem = &realFileSystem;
 
 } // namespace
+
+std::unique_ptr<InputFile> inputFileReading(std::unique_ptr<ByteSource> source)
+{
+    return std::make_unique<SourceInputFile>(std::move(source));
+}
 
 FileSystem &files()
 {

@@ -8,6 +8,7 @@
 // fails, or a file dropped without commit(), leaves the old file as it was.
 #pragma once
 
+#include "schemes/core/Fields.h"
 #include "schemes/core/FileError.h"
 
 #include <memory>
@@ -46,6 +47,9 @@ public:
                                                       FileError &error) = 0;
     virtual bool remove(const std::string &path, FileError &error) = 0;
 };
+
+// Fields read from any source of bytes: an open file, or text held in memory.
+std::unique_ptr<InputFile> inputFileReading(std::unique_ptr<ByteSource> source);
 
 // The file system in use; tests may install one that fails on purpose (nullptr restores the
 // real one).

@@ -29,23 +29,6 @@ const std::array<const char *, 3> FileNames { "StartUpColors", "UserDefColors.co
                                               "ListBoxColorNames.txt" };
 const QString ProgramFolder = QStringLiteral("/swatchly-fuzz");
 
-class MemoryInputFile final : public platform::InputFile
-{
-public:
-    explicit MemoryInputFile(const std::string &bytes)
-        : m_stream(bytes)
-        , m_reader(m_stream)
-    { }
-
-    bool atEnd() override { return m_reader.atEnd(); }
-    std::optional<std::string> readField() override { return m_reader.readField(); }
-    FileError error() const override { return m_reader.error(); }
-
-private:
-    TextSource m_stream;
-    FieldReader m_reader;
-};
-
 // Reading only: the start-up loading never writes, and a write attempt is a finding.
 class MemoryFileSystem final : public platform::FileSystem
 {
@@ -60,7 +43,7 @@ public:
             error = fileErrors::FileNotFound;
             return nullptr;
         }
-        return std::make_unique<MemoryInputFile>(found->second);
+        return platform::inputFileReading(std::make_unique<TextSource>(found->second));
     }
 
     std::unique_ptr<platform::OutputFile> openForOutput(const std::string &, FileError &) override
