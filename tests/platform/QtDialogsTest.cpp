@@ -1,6 +1,7 @@
 // The desktop's colour and font dialogs behind the dialog service: what they open on and what
 // they hand back.
 #include "platform/Services.h"
+#include "support/ModalDialogs.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -8,37 +9,9 @@
 #include <QFontDialog>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
-#include <memory>
 
 using namespace swatchly;
-
-namespace {
-
-// Runs answer on the next modal dialog once it is shown; closes it regardless afterwards so
-// that a test never hangs on it.
-template<typename Dialog> void whenShown(std::function<void(Dialog *)> answer)
-{
-    auto attempt = std::make_shared<std::function<void(int)>>();
-    // Only the pending timer owns the attempt; holding itself strongly would never free it.
-    std::weak_ptr<std::function<void(int)>> self = attempt;
-    *attempt = [answer, self](int triesLeft) {
-        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-        if (dialog) {
-            answer(dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-            return;
-        }
-        if (auto next = self.lock(); next && triesLeft > 0)
-            QTimer::singleShot(20, [next, triesLeft] { (*next)(triesLeft - 1); });
-    };
-    QTimer::singleShot(0, [attempt] { (*attempt)(250); });
-}
-
-} // namespace
+using swatchly::test::whenShown;
 
 class QtDialogsTest : public QObject
 {
