@@ -1,6 +1,7 @@
 #include "platform/Services.h"
 
 #include "platform/Controls.h"
+#include "platform/ScreenPicker.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -90,8 +91,16 @@ public:
     {
         // Qt's own dialog everywhere: its screen picker takes a colour from anywhere on the
         // screen, which the native dialogs cannot.
-        const QColor chosen = QColorDialog::getColor(toQColor(initial), owner, title,
-                                                     QColorDialog::DontUseNativeDialog);
+        QColorDialog dialog(owner);
+        if (!title.isEmpty())
+            dialog.setWindowTitle(title);
+        dialog.setOptions(QColorDialog::DontUseNativeDialog);
+        dialog.setCurrentColor(toQColor(initial));
+        if (screenPickerUsesPortal())
+            pickScreenColourThroughPortal(dialog);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        const QColor chosen = dialog.selectedColor();
         if (!chosen.isValid())
             return std::nullopt;
         return RGB(chosen.red(), chosen.green(), chosen.blue());
