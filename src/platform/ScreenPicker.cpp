@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 
+#include <QBoxLayout>
 #include <QColorDialog>
 #include <QDBusArgument>
 #include <QDBusMessage>
@@ -9,6 +10,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
@@ -71,6 +73,20 @@ std::optional<QColor> colourOf(const QVariantMap &results)
     if (!r || !g || !b)
         return std::nullopt;
     return QColor(*r, *g, *b);
+}
+
+// The box layout, at any depth under layout, that holds widget.
+QBoxLayout *boxHolding(QLayout *layout, QWidget *widget)
+{
+    if (!layout)
+        return nullptr;
+    auto *box = qobject_cast<QBoxLayout *>(layout);
+    if (box && box->indexOf(widget) >= 0)
+        return box;
+    for (int i = 0; i < layout->count(); ++i)
+        if (QBoxLayout *found = boxHolding(layout->itemAt(i)->layout(), widget))
+            return found;
+    return nullptr;
 }
 
 } // namespace
@@ -190,18 +206,27 @@ void setScreenPickerPortalBus(const QString &busAddress)
 
 void pickScreenColourThroughPortal(QColorDialog &dialog)
 {
+    // Qt leaves its own picker out where it cannot read the screen, and where it shows it, it
+    // would grab nothing: the dialog gets a button of ours in its place, below the basic
+    // colours, with Qt's own text.
     const QString label = QColorDialog::tr("&Pick Screen Color");
-    const auto buttons = dialog.findChildren<QPushButton *>();
-    const auto button = std::find_if(buttons.cbegin(), buttons.cend(),
-                                     [&label](const QPushButton *b) { return b->text() == label; });
-    if (button == buttons.cend())
+    for (auto *qtButton : dialog.findChildren<QPushButton *>())
+        if (qtButton->text() == label)
+            qtButton->hide();
+    const auto labels = dialog.findChildren<QLabel *>();
+    const auto basicLabel =
+        std::find_if(labels.cbegin(), labels.cend(), [](const QLabel *candidate) {
+            return candidate->text() == QColorDialog::tr("&Basic colors");
+        });
+    QWidget *basicColours = basicLabel != labels.cend() ? (*basicLabel)->buddy() : nullptr;
+    QBoxLayout *column = basicColours ? boxHolding(dialog.layout(), basicColours) : nullptr;
+    if (!column)
         return;
 
-    // The button no longer starts Qt's own picker, which would grab nothing here. Qt wires it
-    // to the dialog by the clicked() overload, so every link of the button to it goes.
-    QObject::disconnect(*button, nullptr, &dialog, nullptr);
+    auto *button = new QPushButton(label, &dialog);
+    column->insertWidget(column->indexOf(basicColours) + 1, button);
     auto *picker = new PortalColourPicker(portalBus(), &dialog);
-    QObject::connect(*button, &QAbstractButton::clicked, picker, &PortalColourPicker::pick);
+    QObject::connect(button, &QAbstractButton::clicked, picker, &PortalColourPicker::pick);
     QObject::connect(picker, &PortalColourPicker::picked, &dialog,
                      [&dialog](const QColor &colour) { dialog.setCurrentColor(colour); });
     QObject::connect(picker, &PortalColourPicker::failed, &dialog, [&dialog] {

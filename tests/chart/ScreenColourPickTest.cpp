@@ -118,7 +118,7 @@ QVariantMap colourResults(double red, double green, double blue)
 QPushButton *screenPickerButton(QColorDialog *dialog)
 {
     for (auto *button : dialog->findChildren<QPushButton *>())
-        if (button->text() == QColorDialog::tr("&Pick Screen Color"))
+        if (button->text() == QColorDialog::tr("&Pick Screen Color") && button->isVisible())
             return button;
     return nullptr;
 }
@@ -195,7 +195,7 @@ private slots:
         test::whenShown<QColorDialog>([&](QColorDialog *dialog) {
             auto *picker = dialog->findChild<platform::PortalColourPicker *>();
             QPushButton *button = screenPickerButton(dialog);
-            if (!picker || !button || !button->isVisible())
+            if (!picker || !button)
                 return;
             QSignalSpy picked(picker, &platform::PortalColourPicker::picked);
             QSignalSpy cancelled(picker, &platform::PortalColourPicker::cancelled);
