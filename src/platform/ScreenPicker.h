@@ -60,9 +60,9 @@ bool screenPickerUsesPortal();
 // empty address gives the platform's own choice and the session bus back.
 void setScreenPickerPortalBus(const QString &busAddress);
 
-// Points the dialog's "Pick Screen Color" button at the desktop portal. The picked colour
-// becomes the dialog's colour; a cancel leaves the dialog as it was; a failure says so in a
-// message box over the dialog.
+// Gives the dialog a "Pick Screen Color" button that asks the desktop portal, in place of Qt's.
+// The picked colour becomes the dialog's colour; a cancel leaves the dialog as it was; a
+// failure says so in a message box over the dialog.
 void pickScreenColourThroughPortal(QColorDialog &dialog);
 
 } // namespace swatchly::platform
