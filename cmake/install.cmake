@@ -67,6 +67,9 @@ install(FILES ${CMAKE_BINARY_DIR}/swatchly.1.gz DESTINATION ${CMAKE_INSTALL_MAND
 set(SWATCHLY_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/swatchly)
 install(FILES ${CMAKE_BINARY_DIR}/changelog.gz ${CMAKE_SOURCE_DIR}/packaging/debian/copyright
     DESTINATION ${SWATCHLY_DOC_DIR})
+# What lintian says of the package that is meant so, each with its reason.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME swatchly)
 
 set(SWATCHLY_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/swatchly.svg
