@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char **argv)
