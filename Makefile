@@ -31,21 +31,25 @@ bench-startup: configure
 	bench/startup.sh $(BUILD_DIR)
 
 # The configured prefix is compiled in as the place of the shipped data, so each of these
-# configures for the prefix it installs to.
+# builds in a folder of its own, configured for the prefix it installs to; build/ keeps its own
+# configuration for make run and make test.
+INSTALL_BUILD_DIR ?= build-install
+PACKAGE_BUILD_DIR ?= build-package
+
 install: deps
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
-	cmake --build $(BUILD_DIR) -j$(JOBS) --target swatchly
-	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
+	cmake -S . -B $(INSTALL_BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(INSTALL_BUILD_DIR) -j$(JOBS) --target swatchly
+	cmake --install $(INSTALL_BUILD_DIR) --prefix $(PREFIX) --strip
 
 package: deps
 	scripts/install-deps --package
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=/usr
-	cmake --build $(BUILD_DIR) -j$(JOBS) --target swatchly
-	rm -f $(BUILD_DIR)/swatchly_*.deb
-	cd $(BUILD_DIR) && cpack -G DEB
+	cmake -S . -B $(PACKAGE_BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(PACKAGE_BUILD_DIR) -j$(JOBS) --target swatchly
+	rm -f $(PACKAGE_BUILD_DIR)/swatchly_*.deb
+	cd $(PACKAGE_BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz
+	rm -rf $(BUILD_DIR) $(INSTALL_BUILD_DIR) $(PACKAGE_BUILD_DIR) build-sanitize build-fuzz
 
 # Checks (README "Checks"): the tests under AddressSanitizer and UndefinedBehaviorSanitizer,
 # the libFuzzer targets, and the static checks. Each builds in its own folder.
@@ -59,7 +63,7 @@ SANITIZE_ENV := QT_QPA_PLATFORM=offscreen \
 
 test-sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)"
+		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DSWATCHLY_HARDENING=OFF
 	cmake --build build-sanitize -j$(JOBS)
 	cd build-sanitize && $(SANITIZE_ENV) ctest --output-on-failure -j$(JOBS)
 
@@ -70,7 +74,7 @@ FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointe
 fuzz: deps
 	scripts/install-deps --fuzz
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DSWATCHLY_FUZZ=ON
+		-DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DSWATCHLY_FUZZ=ON -DSWATCHLY_HARDENING=OFF
 	cmake --build build-fuzz -j$(JOBS) --target fuzzers
 	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 

@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 
 # One id names the desktop entry, the icon and the AppStream data; main.cpp gives the same id
 # to QGuiApplication::setDesktopFileName so that the desktop matches windows to the entry.
-set(SWATCHLY_APP_ID org.swatchly.Swatchly)
+set(SWATCHLY_APP_ID org.swatchly.swatchly)
 set(SWATCHLY_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/swatchly)
 
 # A moved executable no longer finds ../share/swatchly; the configured place is its second
@@ -45,8 +45,31 @@ endforeach()
 
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/${SWATCHLY_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/${SWATCHLY_APP_ID}.metainfo.xml
+configure_file(${CMAKE_SOURCE_DIR}/packaging/${SWATCHLY_APP_ID}.metainfo.xml.in
+    ${CMAKE_BINARY_DIR}/${SWATCHLY_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/${SWATCHLY_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The manual page and the package's changelog carry the release's version and date, and are
+# installed compressed with gzip -9n (no name or time stamp, so the same input gives the same
+# bytes). They are made when the build is configured, which a change of either template or of
+# the release triggers.
+execute_process(COMMAND date -u -R -d "${SWATCHLY_RELEASE_DATE} 12:00:00"
+    OUTPUT_VARIABLE SWATCHLY_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
+function(swatchly_gzip_template template output)
+    configure_file(${template} ${CMAKE_BINARY_DIR}/${output} @ONLY)
+    execute_process(COMMAND gzip -9n -f ${CMAKE_BINARY_DIR}/${output} COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+swatchly_gzip_template(${CMAKE_SOURCE_DIR}/packaging/swatchly.1.in swatchly.1)
+swatchly_gzip_template(${CMAKE_SOURCE_DIR}/packaging/debian/changelog.in changelog)
+install(FILES ${CMAKE_BINARY_DIR}/swatchly.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(SWATCHLY_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/swatchly)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz ${CMAKE_SOURCE_DIR}/packaging/debian/copyright
+    DESTINATION ${SWATCHLY_DOC_DIR})
+# What lintian says of the package that is meant so, each with its reason.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME swatchly)
 
 set(SWATCHLY_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/swatchly.svg

@@ -1,8 +1,6 @@
 # The Debian package (make package): cpack -G DEB in the build folder leaves
 # swatchly_<version>_amd64.deb there. Its dependencies are read from the executable by
 # dpkg-shlibdeps (package dpkg-dev), so they follow whatever the build links.
-set(SWATCHLY_MAINTAINER "Swatchly developers <maintainers@swatchly.invalid>"
-    CACHE STRING "Maintainer named in the Debian package")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME swatchly)
@@ -11,8 +9,10 @@ set(CPACK_PACKAGE_VENDOR "Swatchly")
 set(CPACK_PACKAGE_CONTACT ${SWATCHLY_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour picker that copies HTML colour values")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-# Build products carry debugging information (RelWithDebInfo); the package does not need it.
-set(CPACK_STRIP_FILES ON)
+# Build products carry debugging information (RelWithDebInfo); the package does not need it,
+# nor the compiler's notes: the staged executable is stripped as Debian's tools strip it.
+set(CPACK_STRIP_FILES OFF)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/package-strip.cmake)
 # Folders in the package get the usual modes whatever the builder's umask is.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -23,7 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The fixed layout is drawn for the Liberation faces; without them Qt falls back to others.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# Qt's Wayland plugin lets the program run natively on a Wayland desktop rather than through
+# XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
 # The summary above becomes the first line; CPack indents these paragraphs.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Swatchly is a small, fast desktop colour picker for web pages. Pick a colour

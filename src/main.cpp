@@ -1,15 +1,36 @@
 #include "chart/frmTintora.h"
+#include "platform/CommandLine.h"
 #include "platform/Style.h"
+#include "platform/Termination.h"
 
 #include <QApplication>
 #include <QScreen>
 
+#include <algorithm>
+#include <cstdio>
+
 int main(int argc, char **argv)
 {
+    // Read before QApplication exists: --help and --version work without a display.
+    const swatchly::platform::CommandLine commandLine = swatchly::platform::parseCommandLine(
+        std::vector<std::string>(argv + std::min(argc, 1), argv + argc), SWATCHLY_VERSION);
+    switch (commandLine.action) {
+    case swatchly::platform::CommandLine::Action::Run:
+        break;
+    case swatchly::platform::CommandLine::Action::ShowHelp:
+    case swatchly::platform::CommandLine::Action::ShowVersion:
+        std::fputs(commandLine.text.c_str(), stdout);
+        return 0;
+    case swatchly::platform::CommandLine::Action::Fail:
+        std::fputs(commandLine.text.c_str(), stderr);
+        return swatchly::platform::UsageExitStatus;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Swatchly"));
+    QApplication::setApplicationVersion(QStringLiteral(SWATCHLY_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Swatchly"));
-    QApplication::setDesktopFileName(QStringLiteral("org.swatchly.Swatchly"));
+    QApplication::setDesktopFileName(QStringLiteral("org.swatchly.swatchly"));
     QApplication::setStyle(new swatchly::platform::DeferredIconStyle);
 
     swatchly::frmTintora window;
@@ -20,5 +41,6 @@ int main(int argc, char **argv)
         window.move(frame.topLeft());
     }
     window.show();
+    swatchly::platform::onTerminationRequest(&window, [&window] { window.endSession(); });
     return QApplication::exec();
 }

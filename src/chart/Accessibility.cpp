@@ -3,7 +3,9 @@
 // the arrow keys move.
 #include "chart/frmTintora.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollBar>
 
 namespace swatchly {
 
@@ -35,8 +37,6 @@ void frmTintora::setUpAccessibility()
                 ? QStringLiteral("Chart colour %1").arg(i + 1)
                 : QStringLiteral("Users Special Color %1").arg(i - FirstUserColour + 1));
     }
-    for (auto *line : Lines)
-        line->setAccessibleName(QStringLiteral("Chart border"));
     picColorSel->setAccessibleName(Frame2->title());
     // The current colour is shown here, not chosen: a click still takes the focus, Tab goes
     // past it to the two value boxes that spell it out.
@@ -47,7 +47,15 @@ void frmTintora::setUpAccessibility()
         QStringLiteral("The current colour in hexadecimal, red, green and blue"));
     txtDecValue->setAccessibleName(QStringLiteral("Decimal Value"));
     txtDecValue->setAccessibleDescription(QStringLiteral("The current colour as one number"));
+    // The caption's blanks lay it out on three lines; a screen reader reads it as one.
+    lblShowCB->setAccessibleName(lblShowCB->text().simplified());
     lblShowCB->setAccessibleDescription(QStringLiteral("Click to show the clipboard"));
+    for (platform::MultiLineTextBox *box : { txtHexValue, txtDecValue }) {
+        box->verticalScrollBar()->setAccessibleName(box->accessibleName() +
+                                                    QStringLiteral(" vertical scroll bar"));
+        box->horizontalScrollBar()->setAccessibleName(box->accessibleName() +
+                                                      QStringLiteral(" horizontal scroll bar"));
+    }
 
     for (std::size_t i = 0; i < 3; ++i) {
         Slide[i]->setAccessibleName(ChannelNames[i]);
@@ -67,18 +75,10 @@ void frmTintora::setUpAccessibility()
         QStringLiteral("Makes the typed hexadecimal values the current colour"));
 
     Combo1->setAccessibleName(Frame4->title());
+    Combo1->lineEdit()->setAccessibleName(Frame4->title());
     Combo1->setAccessibleDescription(QStringLiteral("Type or pick a colour name"));
     Frame6->setAccessibleName(QStringLiteral("More Colors, Font Select and Exit"));
-    const std::array<std::pair<platform::ImageHolder *, const char *>, 6> pictures { {
-        { imImport, "Import picture" },
-        { imExport, "Export picture" },
-        { imAbout, "About picture" },
-        { imEmail, "E-mail picture" },
-        { imHelp, "Help picture" },
-        { imExit, "Exit picture" },
-    } };
-    for (const auto &[holder, name] : pictures)
-        holder->setAccessibleName(QLatin1String(name));
+    cmdShowMeColors->setAccessibleName(cmdShowMeColors->text().simplified());
 
     // The left column from the top, then the right one, then the bottom row. The toolbar's
     // commands are on the File menu and its keys.

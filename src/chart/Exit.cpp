@@ -5,6 +5,8 @@
 #include "platform/Services.h"
 #include "tooltips/cToolTip.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace swatchly {
@@ -76,6 +78,15 @@ void frmTintora::Form_QueryUnload(int &Cancel, int)
     ttSlideGreen.reset();
     ttSlideBlue.reset();
     ttFont.reset();
+}
+
+void frmTintora::endSession()
+{
+    // A failed save has no one to tell; the file layer leaves the old file whole.
+    if (UserColorsChanged && !saveUserColours(Picture1))
+        UserColorsChanged = false;
+    // Not quit(): that closes the windows first, and closing asks the question.
+    QCoreApplication::exit(0);
 }
 
 } // namespace swatchly

@@ -350,6 +350,8 @@ void frmTintora::buildMenu()
                     QKeySequence(QStringLiteral("Ctrl+E")));
     separator("mnusep3");
     mnuHelp = item("mnuHelp", QStringLiteral("&Help"), QKeySequence(QStringLiteral("Ctrl+H")));
+    // F1 is where desktop users look for help; the menu goes on showing the first key, Ctrl+H.
+    mnuHelp->setShortcuts({ QKeySequence(QStringLiteral("Ctrl+H")), QKeySequence(Qt::Key_F1) });
     separator("mnusep9");
     mnuExit = item("mnuExit", QStringLiteral("Exit"), QKeySequence());
 }

@@ -156,6 +156,11 @@ public:
     void mnuEmail_Click(int Index = 0);
     void mnuHelp_Click(int Index = 0);
 
+    // Ends the program without asking, as when the session ends or the program is told to
+    // stop (SIGTERM): nobody is there to answer the exit question, so the colours stored in
+    // this run are saved as its Yes would save them.
+    void endSession();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -40,7 +40,7 @@ protected:
             return false;
         const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
         for (const QAction *command : m_commands) {
-            if (command->isEnabled() && command->shortcut() == pressed) {
+            if (command->isEnabled() && command->shortcuts().contains(pressed)) {
                 // Unaccepted and unseen by the box, the key goes on to the command.
                 event->ignore();
                 return true;

@@ -9,12 +9,15 @@
 #include <QApplication>
 #include <QFile>
 #include <QFocusEvent>
+#include <QFocusFrame>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QStyleOptionGroupBox>
 #include <qdrawutil.h>
 
@@ -159,12 +162,112 @@ private:
     ColourBox *box() const { return static_cast<ColourBox *>(widget()); }
 };
 
-QAccessibleInterface *colourBoxAccessible(const QString &className, QObject *object)
+// A frame is a group named by its caption. The lines drawn inside it are decoration, which
+// screen readers are not shown.
+class FrameAccessible final : public QAccessibleWidget
 {
-    if (object && object->isWidgetType() &&
-        className == QLatin1String(ColourBox::staticMetaObject.className()))
+public:
+    explicit FrameAccessible(Frame *frame)
+        : QAccessibleWidget(frame, QAccessible::Grouping)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            QString title = static_cast<const Frame *>(widget())->title();
+            return title.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    int childCount() const override { return static_cast<int>(exposedChildren().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> children = exposedChildren();
+        return index >= 0 && index < children.size()
+            ? QAccessible::queryAccessibleInterface(children.at(index))
+            : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        return static_cast<int>(
+            exposedChildren().indexOf(qobject_cast<QWidget *>(child->object())));
+    }
+
+private:
+    QList<QWidget *> exposedChildren() const
+    {
+        QList<QWidget *> children;
+        for (QObject *object : widget()->children()) {
+            auto *child = qobject_cast<QWidget *>(object);
+            if (child && !child->isWindow() && !qobject_cast<Line *>(child) &&
+                !qobject_cast<QMenu *>(child) && !qobject_cast<QFocusFrame *>(child))
+                children.append(child);
+        }
+        return children;
+    }
+};
+
+// A label is read as words: the blanks that lay its caption out (leading ones, runs between
+// words) are not read. The name follows the caption as it changes.
+class LabelAccessible final : public QAccessibleWidget
+{
+public:
+    explicit LabelAccessible(Label *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            QString caption = label()->text().simplified();
+            if (label()->buddy())
+                caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+            return caption;
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto related = QAccessibleWidget::relations(match);
+        if (match & QAccessible::Labelled) {
+            if (QAccessibleInterface *buddy =
+                    QAccessible::queryAccessibleInterface(label()->buddy()))
+                related.append({ buddy, QAccessible::Labelled });
+        }
+        return related;
+    }
+
+private:
+    const Label *label() const { return static_cast<const Label *>(widget()); }
+};
+
+QAccessibleInterface *controlAccessible(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String(ColourBox::staticMetaObject.className()))
         return new ColourBoxAccessible(static_cast<ColourBox *>(object));
+    if (className == QLatin1String(Frame::staticMetaObject.className()))
+        return new FrameAccessible(static_cast<Frame *>(object));
+    if (className == QLatin1String(Label::staticMetaObject.className()))
+        return new LabelAccessible(static_cast<Label *>(object));
     return nullptr;
+}
+
+void installControlAccessible()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(controlAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 } // namespace
@@ -172,11 +275,7 @@ QAccessibleInterface *colourBoxAccessible(const QString &className, QObject *obj
 ColourBox::ColourBox(QWidget *parent, const QString &name)
     : QFrame(parent)
 {
-    static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(colourBoxAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessibleInstalled);
+    installControlAccessible();
 
     setObjectName(name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -291,6 +390,7 @@ void ColourBox::focusInEvent(QFocusEvent *event)
 Label::Label(QWidget *parent, const QString &name, const QString &caption)
     : QLabel(caption, parent)
 {
+    installControlAccessible();
     setObjectName(name);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -518,6 +618,7 @@ void OptionButton::setValue(bool chosen)
 Frame::Frame(QWidget *parent, const QString &name, const QString &caption)
     : QGroupBox(caption, parent)
 {
+    installControlAccessible();
     setObjectName(name);
     setFlat(false);
 }
@@ -601,13 +702,12 @@ QIcon resourceIcon(const QString &path)
     });
 }
 
-ImageHolder::ImageHolder(QWidget *parent, const QString &name, const QString &resource)
-    : QLabel(parent)
+ImageHolder::ImageHolder(QObject *parent, const QString &name, const QString &resource)
+    : QObject(parent)
     , m_resource(resource)
     , m_icon(resourceIcon(resource))
 {
     setObjectName(name);
-    hide();
 }
 
 QPixmap ImageHolder::picture() const
@@ -615,13 +715,6 @@ QPixmap ImageHolder::picture() const
     if (m_picture.isNull())
         m_picture = loadPicture(m_resource);
     return m_picture;
-}
-
-void ImageHolder::showEvent(QShowEvent *event)
-{
-    if (pixmap().isNull())
-        setPixmap(picture());
-    QLabel::showEvent(event);
 }
 
 // ComboBox

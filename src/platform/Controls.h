@@ -258,18 +258,16 @@ QPixmap loadPicture(const QString &path);
 QIcon resourceIcon(const QString &path);
 
 // An invisible holder of a picture; icon() carries its double-size variant as well. The
-// pictures are read when first asked for.
-class ImageHolder : public QLabel
+// pictures are read when first asked for. Never shown, it is no widget, so screen readers do
+// not come across it.
+class ImageHolder : public QObject
 {
     Q_OBJECT
 public:
-    ImageHolder(QWidget *parent, const QString &name, const QString &resource);
+    ImageHolder(QObject *parent, const QString &name, const QString &resource);
 
     QPixmap picture() const;
     QIcon icon() const { return m_icon; }
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     QString m_resource;

@@ -1,6 +1,7 @@
 #include "platform/Services.h"
 
 #include "platform/Controls.h"
+#include "platform/DataFolder.h"
 #include "platform/ScreenPicker.h"
 
 #include <QApplication>
@@ -209,22 +210,6 @@ bool holdsDataFiles(const QString &folder)
                        [&dir](const QString &name) { return dir.exists(name); });
 }
 
-void seedMissingFiles(const QString &source, const QString &target)
-{
-    const QDir from(source);
-    const QDir to(target);
-    for (const QFileInfo &file : from.entryInfoList(QDir::Files | QDir::Readable)) {
-        const QString destination = to.filePath(file.fileName());
-        if (QFileInfo::exists(destination))
-            continue;
-        // Installed files are read-only for the user; the copies are the user's own.
-        if (QFile::copy(file.filePath(), destination))
-            QFile::setPermissions(destination,
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                      QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-    }
-}
-
 } // namespace
 
 QString resolveProgramFolder(const QString &executableFolder, const QString &dataLocation,
@@ -243,7 +228,7 @@ QString resolveProgramFolder(const QString &executableFolder, const QString &dat
         sources.append(executableFolder);
     const auto source = std::find_if(sources.cbegin(), sources.cend(), holdsDataFiles);
     if (source != sources.cend() && QDir::cleanPath(*source) != target)
-        seedMissingFiles(*source, target);
+        updateDataFolder(*source, target);
     return target;
 }
 

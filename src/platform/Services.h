@@ -72,8 +72,9 @@ bool isWritableFolder(const QString &folder);
 // (the build folder, or a copy unpacked somewhere) keeps using that folder. An installed copy,
 // whose executable lies in a folder it cannot write or that holds no data files, uses
 // dataLocation instead: created when missing and seeded from the first of shippedDataFolders
-// that holds data files (else from the executable's folder when that holds them). Seeding
-// copies only the files dataLocation lacks, so the colours a user stored survive an upgrade.
+// that holds data files (else from the executable's folder when that holds them), and brought
+// up to date with it on every start (updateDataFolder): an upgrade's new files reach the user,
+// while files the user changed, the colours they stored and their schemes are kept.
 // When dataLocation cannot be made, the executable's folder is all there is.
 QString
 resolveProgramFolder(const QString &executableFolder, const QString &dataLocation,

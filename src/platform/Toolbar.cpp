@@ -34,11 +34,49 @@ protected:
     }
 };
 
+// Screen readers meet the tool bar's buttons; the bars between them are decoration.
+class ToolbarAccessible final : public QAccessibleWidget
+{
+public:
+    explicit ToolbarAccessible(Toolbar *toolbar)
+        : QAccessibleWidget(toolbar, QAccessible::ToolBar)
+    { }
+
+    int childCount() const override { return static_cast<int>(buttons().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> shown = buttons();
+        return index >= 0 && index < shown.size()
+            ? QAccessible::queryAccessibleInterface(shown.at(index))
+            : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        return static_cast<int>(buttons().indexOf(qobject_cast<QWidget *>(child->object())));
+    }
+
+private:
+    QList<QWidget *> buttons() const
+    {
+        QList<QWidget *> found;
+        for (QObject *object : widget()->children()) {
+            auto *child = qobject_cast<QWidget *>(object);
+            if (child && !child->isWindow() && !dynamic_cast<SeparatorBar *>(child))
+                found.append(child);
+        }
+        return found;
+    }
+};
+
 QAccessibleInterface *toolbarAccessible(const QString &className, QObject *object)
 {
     if (object && object->isWidgetType() &&
         className == QLatin1String(Toolbar::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::ToolBar);
+        return new ToolbarAccessible(static_cast<Toolbar *>(object));
     return nullptr;
 }
 

@@ -124,6 +124,9 @@ void frmSavetxt::buildControls()
     // the name from the label itself.
     Label1->setBuddy(Combo1);
     Combo1->setAccessibleName(Label1->text().simplified());
+    // The captions' runs of blanks are layout; screen readers get the words.
+    for (platform::OptionButton *option : optOpenSave)
+        option->setAccessibleName(option->text().simplified());
     Combo1->setAccessibleDescription(QStringLiteral("The scheme files in the program folder"));
     cmdOpen->setAccessibleDescription(optOpenSave[0]->toolTip());
     cmdSave->setAccessibleDescription(

@@ -2,6 +2,7 @@
 // Special Colors after a store, including a save that fails.
 #include "chart/frmTintora.h"
 #include "platform/Files.h"
+#include "platform/Termination.h"
 #include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestRegistry.h"
@@ -10,6 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
+
+#include <csignal>
 
 #include <unistd.h>
 
@@ -90,6 +94,42 @@ class ExitTest : public QObject
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void endingTheSessionSavesWithoutAsking_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("a colour stored") << true;
+        QTest::newRow("nothing stored") << false;
+    }
+
+    void endingTheSessionSavesWithoutAsking()
+    {
+        QFETCH(bool, stored);
+        FakePlatform fake;
+        fake.copyShippedData();
+        fake.writeFile(UserFile, userColoursFile());
+        frmTintora window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (stored)
+            store(window, 1, 23);
+
+        // A termination request arrives as a signal and is handled from the event loop, which
+        // it ends.
+        platform::onTerminationRequest(&window, [&window] { window.endSession(); });
+        QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guard.start(10000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+
+        QVERIFY(fake.shown.isEmpty());
+        const QByteArray saved = fake.readFile(UserFile);
+        QCOMPARE(saved == userColoursFile(), !stored);
+        if (stored)
+            QVERIFY(saved.split('\n').at(2).contains("FF8000"));
+    }
 
     void everyWayOfClosingAsksAndNoKeepsTheWindow_data()
     {

@@ -386,18 +386,37 @@ private slots:
             QVERIFY(picture.availableSizes().contains(QSize(32, 32)));
     }
 
+    void helpMenuShowsCtrlH()
+    {
+        FakePlatform fake;
+        frmTintora window;
+        QCOMPARE(window.mnuHelp->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+        QVERIFY(window.mnuHelp->shortcuts().contains(QKeySequence(Qt::Key_F1)));
+    }
+
     void commandKeysWorkWhileTypingInABox_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("key");
-        const QList<std::pair<const char *, int>> commands {
-            { "mnuImport", Qt::Key_I }, { "mnuExport", Qt::Key_P }, { "mnuAbout", Qt::Key_A },
-            { "mnuEmail", Qt::Key_E },  { "mnuHelp", Qt::Key_H },
+        QTest::addColumn<int>("modifiers");
+        struct Command
+        {
+            const char *name;
+            int key;
+            int modifiers = Qt::ControlModifier;
+        };
+        const QList<Command> commands {
+            { "mnuImport", Qt::Key_I }, { "mnuExport", Qt::Key_P },
+            { "mnuAbout", Qt::Key_A },  { "mnuEmail", Qt::Key_E },
+            { "mnuHelp", Qt::Key_H },   { "mnuHelp", Qt::Key_F1, Qt::NoModifier },
         };
         for (const char *box : { "txtColValue(0)", "Combo1", "txtHexValue" })
-            for (const auto &[command, key] : commands)
-                QTest::addRow("%s in %s", command, box) << box << command << key;
+            for (const Command &command : commands)
+                QTest::addRow("%s %s in %s", command.name,
+                              qPrintable(QKeySequence(command.key | command.modifiers).toString()),
+                              box)
+                    << box << command.name << command.key << command.modifiers;
     }
 
     void commandKeysWorkWhileTypingInABox()
@@ -405,6 +424,7 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QString, command);
         QFETCH(int, key);
+        QFETCH(int, modifiers);
         FakePlatform fake;
         fake.copyShippedData();
         frmTintora window;
@@ -444,8 +464,10 @@ private slots:
         auto *action = window.findChild<QAction *>(command);
         QVERIFY(action);
         QSignalSpy triggered(action, &QAction::triggered);
-        QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::ControlModifier);
+        QTest::keyClick(target, static_cast<Qt::Key>(key),
+                        static_cast<Qt::KeyboardModifiers>(modifiers));
         QCOMPARE(triggered.count(), 1);
+        QCOMPARE(fake.helpCalls.size(), command == QLatin1String("mnuHelp") ? 1 : 0);
         QCOMPARE(text(), before);
         QVERIFY(!selected());
         if (command == QLatin1String("mnuAbout"))

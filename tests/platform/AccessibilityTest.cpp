@@ -16,10 +16,14 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaEnum>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace swatchly;
@@ -86,6 +90,28 @@ QString describe(const QWidget *widget)
 {
     return QStringLiteral("%1 \"%2\"")
         .arg(QLatin1String(widget->metaObject()->className()), widget->objectName());
+}
+
+// The window as a screen reader walks it: one line per element, indented by its depth, with
+// its role and name, and "(invisible)" for an element it is told is not shown.
+void describeTree(QAccessibleInterface *face, int depth, QStringList &lines)
+{
+    const QString role =
+        QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role()));
+    lines.append(QStringLiteral("%1%2 \"%3\"%4")
+                     .arg(QString(depth * 2, QLatin1Char(' ')), role, face->text(QAccessible::Name),
+                          face->state().invisible ? QStringLiteral(" (invisible)") : QString()));
+    for (int i = 0; i < face->childCount(); ++i) {
+        if (QAccessibleInterface *child = face->child(i))
+            describeTree(child, depth + 1, lines);
+    }
+}
+
+QStringList accessibleTree(QWidget *window)
+{
+    QStringList lines;
+    describeTree(QAccessible::queryAccessibleInterface(window), 0, lines);
+    return lines;
 }
 
 QList<platform::HelpViewer *> openHelpViewers()
@@ -155,8 +181,44 @@ private slots:
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
         QVERIFY(controls >= 8);
 
+        // A name is read out as words: blanks that lay a caption out are not in it.
+        const QStringList badlySpaced = accessibleTree(window).filter(
+            QRegularExpression(QStringLiteral("\"(\\s.*|.*\\s{2,}.*|.*\\s)\"")));
+        QVERIFY2(badlySpaced.isEmpty(), qPrintable(badlySpaced.join(QLatin1Char('\n'))));
+
         if (schemes)
             schemes->close();
+    }
+
+    // The whole tree, so that a change to what a screen reader meets is a change to this file.
+    // Decorations (the chart's border lines) and the hidden menu picture holders are not in it.
+    void mainWindowTreeIsPinned()
+    {
+        FakePlatform fake;
+        fake.copyShippedData();
+        // A short names list keeps the tree to the window's own parts.
+        fake.writeFile(QStringLiteral("ListBoxColorNames.txt"),
+                       "\"black\",\"&H000000\"\r\n\"orange\",\"&HFFA500\"\r\n");
+        frmTintora window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        const QString pinnedPath =
+            QStringLiteral(SWATCHLY_SOURCE_DIR "/tests/platform/frmTintora.accessible.txt");
+        QFile pinned(pinnedPath);
+        QVERIFY2(pinned.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(pinnedPath));
+        const QStringList expected =
+            QString::fromUtf8(pinned.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList actual = accessibleTree(&window);
+        if (actual != expected) {
+            QFile seen(QDir::temp().filePath(QStringLiteral("frmTintora.accessible.txt")));
+            if (seen.open(QIODevice::WriteOnly | QIODevice::Text))
+                seen.write(actual.join(QLatin1Char('\n')).toUtf8() + '\n');
+            qWarning("the tree as seen now is in %s", qPrintable(seen.fileName()));
+        }
+        QCOMPARE(actual, expected);
+        for (const QString &hidden : { QStringLiteral("Line"), QStringLiteral("picture") })
+            QVERIFY(actual.filter(hidden).isEmpty());
     }
 
     void colourBoxesAreNamedAndDescribeTheirColour_data()

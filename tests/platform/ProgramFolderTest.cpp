@@ -150,6 +150,52 @@ private slots:
         QCOMPARE(InstallTree::read(second, QStringLiteral("Extra.col")), "\"ABCDEF\"\r\n");
     }
 
+    // Install version N, start it, maybe change one file in the user's folder, install N+1
+    // (and then N+2), start again.
+    void upgradeBringsNewFilesAndKeepsTheUsersOwn_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("changedByTheUser");
+        QTest::addColumn<bool>("followsUpgrades");
+
+        QTest::newRow("help file") << QStringLiteral("swatchly.chm") << false << true;
+        QTest::newRow("names list") << QStringLiteral("ListBoxColorNames.txt") << false << true;
+        QTest::newRow("chart colours") << QStringLiteral("StartUpColors") << false << true;
+        QTest::newRow("chart colours the user changed")
+            << QStringLiteral("StartUpColors") << true << false;
+        QTest::newRow("help file the user changed")
+            << QStringLiteral("swatchly.chm") << true << false;
+        QTest::newRow("user colours") << QStringLiteral("UserDefColors.col") << false << false;
+        QTest::newRow("user colours stored")
+            << QStringLiteral("UserDefColors.col") << true << false;
+    }
+
+    void upgradeBringsNewFilesAndKeepsTheUsersOwn()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, changedByTheUser);
+        QFETCH(bool, followsUpgrades);
+        InstallTree tree;
+        const QString folder = tree.resolve(false);
+        const QByteArray firstSeeded = InstallTree::read(folder, file);
+        const QByteArray usersOwn = "\"123456\"\r\n";
+        if (changedByTheUser)
+            InstallTree::write(folder, file, usersOwn);
+
+        for (const char *version : { "N+1", "N+2" }) {
+            for (const QString &name : fileNames(tree.shipped()))
+                InstallTree::write(tree.shipped(), name,
+                                   InstallTree::read(tree.shipped(), name) + version);
+
+            QCOMPARE(tree.resolve(false), folder);
+
+            const QByteArray expected = changedByTheUser ? usersOwn
+                : followsUpgrades                        ? InstallTree::read(tree.shipped(), file)
+                                                         : firstSeeded;
+            QCOMPARE(InstallTree::read(folder, file), expected);
+        }
+    }
+
     void seedsFromTheFirstFolderHoldingData()
     {
         InstallTree tree;
