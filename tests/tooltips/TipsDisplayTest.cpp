@@ -9,6 +9,9 @@
 
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -117,12 +120,42 @@ private slots:
         QTest::qWait(500);
         QVERIFY(!window->isVisible());
 
-        // Leaving and coming back shows it again; leaving takes it away at once.
+        // Leaving and coming back shows it again. A move onto the tip keeps it; leaving
+        // takes it away at once.
         movePointerTo(outside());
         movePointerOnto(control);
         QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 3000);
+        movePointerTo(window->geometry().center());
+        QTest::qWait(300);
+        QVERIFY(window->isVisible());
         movePointerTo(outside());
         QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 500);
+    }
+
+    void balloonCornersShowWhatLiesBehind()
+    {
+        TipWindow *window = m_window->ttSlideRed->tipWindow();
+        movePointerOnto(m_window->Slide[0]);
+        QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 3000);
+        QTest::qWait(100);
+        const QRect area = window->geometry();
+        QScreen *screen = QGuiApplication::primaryScreen();
+        const QImage shown =
+            screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+        movePointerTo(outside());
+        QTRY_VERIFY(!window->isVisible());
+        QTest::qWait(100);
+        const QImage behind =
+            screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+
+        const QPoint corners[] = { { 0, 0 },
+                                   { area.width() - 1, 0 },
+                                   { 0, area.height() - 1 },
+                                   { area.width() - 1, area.height() - 1 } };
+        for (const QPoint &corner : corners)
+            QCOMPARE(shown.pixelColor(corner), behind.pixelColor(corner));
+        QCOMPARE(shown.pixelColor(QPoint(area.width() / 2, window->textRect().top() - 2)),
+                 window->backgroundColour());
     }
 };
 
