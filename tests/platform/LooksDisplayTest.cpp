@@ -7,6 +7,8 @@
 #include "support/FakePlatform.h"
 #include "support/RealDisplay.h"
 #include "support/TestRegistry.h"
+#include "tooltips/TipWindow.h"
+#include "tooltips/cToolTip.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTest>
@@ -225,6 +228,52 @@ private slots:
             }
         }
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1Char('\n'))));
+    }
+
+    // Not a check: with SWATCHLY_PICTURES naming a folder (scripts/screenshot sets it), saves
+    // the pictures of the three windows and of a balloon tip under both palettes there.
+    void picturesForTheDocs_data() { textsStayReadable_data(); }
+
+    void picturesForTheDocs()
+    {
+        const QString folder = qEnvironmentVariable("SWATCHLY_PICTURES");
+        if (folder.isEmpty())
+            QSKIP("SWATCHLY_PICTURES names no folder");
+        QFETCH(bool, dark);
+        if (dark)
+            QApplication::setPalette(darkPalette());
+        const QString palette = dark ? QStringLiteral("dark") : QStringLiteral("light");
+        Windows windows;
+        windows.main->move(40, 40);
+        windows.scheme->move(560, 40);
+        windows.email->move(560, 300);
+        // Its first activation fills the subject and the body.
+        windows.email->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(windows.email.get()));
+        QTest::qWait(300);
+        QScreen *screen = QGuiApplication::primaryScreen();
+        const auto save = [&](const QString &name, const QRect &area) {
+            const QString path = QStringLiteral("%1/%2-%3.png").arg(folder, name, palette);
+            QVERIFY2(
+                screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path),
+                qPrintable(path));
+        };
+        save(QStringLiteral("main-window"), windows.main->geometry());
+        save(QStringLiteral("scheme-window"), windows.scheme->geometry());
+        save(QStringLiteral("feedback-window"), windows.email->geometry());
+
+        // The red slider's balloon over the main window, and the pointer beside it.
+        QWidget *slider = windows.main->Slide[0];
+        test::movePointerTo(QPoint(0, 0));
+        test::movePointerOnto(slider);
+        TipWindow *tip = windows.main->ttSlideRed->tipWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(tip->isVisible(), 3000);
+        QTest::qWait(200);
+        const QRect around =
+            tip->geometry()
+                .united(slider->rect().translated(slider->mapToGlobal(QPoint(0, 0))))
+                .adjusted(-16, -16, 16, 16);
+        save(QStringLiteral("balloon-tip"), around);
     }
 };
 
