@@ -129,7 +129,7 @@ private slots:
         QTest::qWait(300);
         QVERIFY(window->isVisible());
         movePointerTo(outside());
-        QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 500);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 1000);
     }
 
     void balloonCornersShowWhatLiesBehind()
