@@ -2,9 +2,9 @@
 //
 // It is a frameless tool-tip window that never takes the focus or the pointer's input, drawn
 // in the manager's colours: a plain rectangle with a thin border, or a balloon (a rounded body
-// with a small triangle that points at the spot the tip belongs to), cut to its shape. Its text
-// keeps CR LF as line breaks, shows "&" as it is, and wraps at the maximum width, inside long words
-// too.
+// with a small triangle that points at the spot the tip belongs to), cut to its shape. Its
+// text keeps CR LF as line breaks, shows "&" as it is, and wraps at the maximum width, inside
+// long words too.
 #pragma once
 
 #include <QColor>
