@@ -5,9 +5,12 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QScreen>
+
+#include <string_view>
 
 namespace swatchly {
 
@@ -35,6 +38,8 @@ void setBaseColour(QWidget *widget, ColourValue colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, platform::toQColor(colour));
+    // The fixed field colours are light: their text stays black under any desktop palette.
+    palette.setColor(QPalette::Text, Qt::black);
     widget->setPalette(palette);
 }
 
@@ -80,6 +85,7 @@ frmSendEmail::frmSendEmail(QWidget *parent)
     platform::setClassicFont(this, 8);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, platform::toQColor(Silver));
+    palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -157,22 +163,57 @@ void frmSendEmail::Form_Activate()
 
 QString frmSendEmail::composeLink() const
 {
-    // The texts go into the link exactly as typed; the mail program reads them back.
+    // Each text is escaped on its own, so the mail program reads back exactly what was typed.
     QString query;
     auto append = [&query](const char *key, const QString &text) {
         if (!text.isEmpty())
-            query += QLatin1String(key) + text;
+            query += QLatin1String(key) + linkPart(text);
     };
     append("&CC=", txtCC->text());
     append("&BCC=", txtBCC->text());
     append("&Subject=", txtSubject->text());
     append("&Body=", cboBody->text());
     if (!txtAttachmentFileLocation->text().isEmpty())
-        query +=
-            QStringLiteral("&Attach=\"") + txtAttachmentFileLocation->text() + QLatin1Char('"');
+        append("&Attach=", QLatin1Char('"') + txtAttachmentFileLocation->text() + QLatin1Char('"'));
     if (!query.isEmpty())
         query[0] = QLatin1Char('?');
-    return QStringLiteral("mailto:") + txtMainAddresses->text() + query;
+    return QStringLiteral("mailto:") + linkPart(txtMainAddresses->text()) + query;
+}
+
+QString frmSendEmail::linkPart(const QString &text)
+{
+    // Letters, digits and the marks a link allows stay as they are. "%" starts an escape,
+    // "#" ends the link, "?" starts the fields, "&" separates them and some mail programs read
+    // "+" as a blank; blanks, line ends, quotes and the like cannot stand in a link at all, and
+    // every character beyond ASCII goes as its UTF-8 bytes.
+    static constexpr std::string_view Kept = "-._~!$'()*,;=:@/";
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    QString part;
+    const QByteArray bytes = text.toUtf8();
+    part.reserve(bytes.size());
+    for (const char ch : bytes) {
+        const auto byte = static_cast<unsigned char>(ch);
+        const bool kept = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') ||
+            (ch >= '0' && ch <= '9') || Kept.find(ch) != std::string_view::npos;
+        if (!kept) {
+            part += QLatin1Char('%');
+            part += QLatin1Char(Digits[byte >> 4]);
+            part += QLatin1Char(Digits[byte & 0xF]);
+        } else {
+            part += QLatin1Char(ch);
+        }
+    }
+    return part;
+}
+
+void frmSendEmail::keyPressEvent(QKeyEvent *event)
+{
+    // The window closes only by its close box: Esc would throw away what was typed.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmSendEmail::cmdSendIt_Click()

@@ -23,6 +23,9 @@ public:
 
     // The link cmdSendIt_Click hands on, composed from the fields as they are now.
     QString composeLink() const;
+    // A field's text as it goes into the link, with what would end or split a part of it
+    // percent-encoded.
+    static QString linkPart(const QString &text);
 
     // "Swatchly " and the date and time in the system's general date format.
     static QString subjectFor(const QDateTime &when);
@@ -43,6 +46,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

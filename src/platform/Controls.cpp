@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QFocusFrame>
+#include <QFontInfo>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMenu>
@@ -103,6 +104,13 @@ int shiftMask(Qt::KeyboardModifiers modifiers)
     return mask;
 }
 
+namespace {
+
+// Per cent of the stand-in face's normal width.
+constexpr int StandInStretch = 94;
+
+} // namespace
+
 void setClassicFont(QWidget *widget, double pointSize, bool bold)
 {
     QFont font = widget->font();
@@ -112,6 +120,11 @@ void setClassicFont(QWidget *widget, double pointSize, bool bold)
                        QStringLiteral("Sans Serif") });
     font.setPointSizeF(pointSize);
     font.setBold(bold);
+    // The windows' captions were laid out for that face, which is narrower than the faces that
+    // stand in for it (Liberation Sans, Arial, DejaVu Sans Condensed); condensed to this width
+    // a stand-in fits every caption into the rectangle made for it, at its full height.
+    if (QFontInfo(font).family() != QLatin1String("MS Sans Serif"))
+        font.setStretch(StandInStretch);
     widget->setFont(font);
 }
 
@@ -417,8 +430,15 @@ void Label::applyColours()
         pal.setColor(QPalette::Window, toQColor(m_backColor));
         setAutoFillBackground(true);
     }
+    // A fixed background brings a fixed text colour: black where no text colour was given,
+    // so that a light or dark desktop palette cannot put its own text colour on it. A label
+    // whose colours are both the system's follows the palette.
+    const bool fixedBack =
+        m_backColorSet && (static_cast<std::uint32_t>(m_backColor) & 0xFF000000u) != 0x80000000u;
     if (m_foreColorSet)
         pal.setColor(QPalette::WindowText, toQColor(m_foreColor));
+    else if (fixedBack)
+        pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
 }
 
@@ -512,6 +532,10 @@ Slider::Slider(QWidget *parent, const QString &name, int min, int max, int small
     setRange(min, max);
     setSingleStep(smallChange);
     setPageStep(largeChange);
+    // A thumb drag changes the value once, when the thumb is let go; arrows, trough clicks
+    // and keys change it at once. Each change reaches the clipboard, so a drag must not
+    // write it at every step.
+    setTracking(false);
     connect(this, &QScrollBar::valueChanged, this, [this] { emit changed(); });
     // Keyboard only: a click on a scroll bar leaves the focus where it was.
     setFocusPolicy(Qt::TabFocus);

@@ -151,7 +151,8 @@ private:
     bool m_settingText = false;
 };
 
-// Horizontal scroll bar used as a slider; changed() on every change of its value. Tab gives it
+// Horizontal scroll bar used as a slider; changed() on every change of its value, which a thumb
+// drag makes once, on release (the thumb moves alone while it is dragged). Tab gives it
 // the focus (a click does not, as with any scroll bar); then a focus frame shows around it,
 // Right and Up raise the value by the small change, Left and Down lower it, Page Up and Page
 // Down move by the large change, Home and End go to the ends.

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHash>
@@ -57,7 +59,10 @@ class ViewerHelpService final : public HelpService
 public:
     void htmlHelp(const QString &target, int command, int data) override
     {
-        HelpViewer::display(target, command, data);
+        // The viewer is the program's own, so a file it cannot show is the program's to report.
+        QString failure;
+        if (!HelpViewer::display(target, command, data, &failure) && !failure.isEmpty())
+            msgBox(failure, Buttons::OK, Icon::Exclamation);
     }
 };
 
@@ -160,24 +165,38 @@ HelpViewer *HelpViewer::viewerFor(const QString &file)
     return openViewers().value(key).data();
 }
 
-HelpViewer *HelpViewer::display(const QString &target, int command, int data)
+HelpViewer *HelpViewer::display(const QString &target, int command, int data, QString *failure)
 {
     if (command != HH_DISPLAY_TOPIC && command != HH_HELP_CONTEXT)
         return nullptr;
     const Target parsed = parseTarget(target);
-    const QString key = QFileInfo(parsed.file).canonicalFilePath();
-    if (key.isEmpty() || !QFileInfo(key).isFile())
+    const auto fail = [&](const QString &why) -> HelpViewer * {
+        if (failure)
+            *failure = QStringLiteral("The help file could not be opened:\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(parsed.file), why);
         return nullptr;
+    };
+    const QFileInfo info(parsed.file);
+    if (!info.exists())
+        return fail(QStringLiteral("The file does not exist."));
+    if (!info.isFile())
+        return fail(QStringLiteral("It is a folder, not a file."));
+    const QString key = info.canonicalFilePath();
 
     HelpViewer *viewer = openViewers().value(key).data();
     if (!viewer) {
+        QFile probe(key);
+        if (!probe.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("The file cannot be read: %1.").arg(probe.errorString()));
+        probe.close();
+        const QString notHelp = QStringLiteral("The file is not a compiled HTML help file.");
         auto file = std::make_unique<ChmFile>(key);
         if (!file->isOpen())
-            return nullptr;
+            return fail(notHelp);
         viewer = new HelpViewer(std::move(file), parsed.window);
         if (viewer->defaultTopic().isEmpty()) {
             delete viewer;
-            return nullptr;
+            return fail(notHelp);
         }
         openViewers().insert(key, viewer);
         static const bool closesWithTheProgram = [] {

@@ -9,7 +9,8 @@
 // A HelpViewer belongs to no other window and stays open beside the program, like the help
 // viewer of the desktop would; one viewer serves one file, and asking for that file again brings
 // the viewer to the front at the asked topic. It never keeps the program running on its own.
-// A file that is missing or cannot be read opens nothing and says nothing.
+// A file that is missing, cannot be read or is no help file opens nothing; the production
+// service then says so in a message box that names the file and the reason.
 #pragma once
 
 #include <QImage>
@@ -51,9 +52,10 @@ class HelpViewer : public QWidget
     Q_OBJECT
 public:
     // Shows the target's file in its viewer, opening one when the file has none yet; nullptr
-    // when the file is missing or is no readable help file, or the command is not one of the
-    // two above.
-    static HelpViewer *display(const QString &target, int command, int data);
+    // when the file is missing or is no readable help file (then `failure`, when given, gets a
+    // message naming the file and why), or the command is not one of the two above.
+    static HelpViewer *display(const QString &target, int command, int data,
+                               QString *failure = nullptr);
     // The open viewer of a file, or nullptr.
     static HelpViewer *viewerFor(const QString &file);
 

@@ -81,6 +81,8 @@ void frmSavetxt::buildControls()
     placeTwips(Combo1, 120, 840, 3135, 315);
     QPalette palette = Combo1->palette();
     palette.setColor(QPalette::Base, platform::toQColor(LightBlue));
+    // Dark text on the fixed light blue under any desktop palette.
+    palette.setColor(QPalette::Text, Qt::black);
     Combo1->setPalette(palette);
     Combo1->lineEdit()->setPalette(palette);
     Combo1->setText(QStringLiteral("Combo1"));

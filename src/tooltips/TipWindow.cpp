@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPolygonF>
+#include <QRegion>
 #include <QScreen>
 #include <QTextLayout>
 #include <QToolTip>
@@ -20,9 +21,12 @@ constexpr int BalloonPadding = 8;
 constexpr int BalloonRadius = 8;
 constexpr int TriangleHeight = 12;
 constexpr int TriangleHalfBase = 8;
-// A plain tip near the pointer starts this far below it, so that the pointer's picture does
-// not hide the text.
+// A tip near the pointer starts this far below it, so that the pointer's picture does not
+// hide it and the pointer stays on the tool: a tip under the pointer would take it from the
+// tool, which then sees the pointer leave. Above the pointer a small gap does, since the
+// picture hangs below its hot spot.
 constexpr int PointerClearance = 20;
+constexpr int PointerClearanceAbove = 2;
 constexpr int NoLimit = 1000000;
 
 } // namespace
@@ -34,9 +38,8 @@ TipWindow::TipWindow()
 {
     setObjectName(QStringLiteral("TipWindow"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    // The balloon's corners and the space beside its triangle stay see-through; the plain
-    // rectangle paints every pixel itself.
-    setAttribute(Qt::WA_TranslucentBackground);
+    // The balloon is a shaped window (see place), so its corners and the space beside its
+    // triangle show what lies behind with or without a compositor.
     setFocusPolicy(Qt::NoFocus);
     setFont(QToolTip::font());
     layOutText();
@@ -169,17 +172,22 @@ void TipWindow::place()
         x -= BalloonRadius + TriangleHalfBase + 4;
     x = std::max(area.left(), std::min(x, area.left() + area.width() - width));
 
-    const int below = m_anchor.y() + (m_balloon || m_centred ? 0 : PointerClearance);
+    const int below = m_anchor.y() + (m_centred ? 0 : PointerClearance);
+    const int above = m_anchor.y() - (m_centred ? 0 : PointerClearanceAbove) - height;
     int y = below;
     m_pointsUp = true;
-    if (below + height > area.top() + area.height() && m_anchor.y() - height >= area.top()) {
-        y = m_anchor.y() - height;
+    if (below + height > area.top() + area.height() && above >= area.top()) {
+        y = above;
         m_pointsUp = false;
     }
 
     m_pointerX = std::clamp(m_anchor.x() - x, BalloonRadius + TriangleHalfBase,
                             width - BalloonRadius - TriangleHalfBase);
     setGeometry(x, y, width, height);
+    if (m_balloon)
+        setMask(QRegion(outline().toFillPolygon().toPolygon(), Qt::WindingFill));
+    else
+        clearMask();
     update();
 }
 
@@ -212,7 +220,8 @@ void TipWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (m_balloon) {
-        painter.setRenderHint(QPainter::Antialiasing);
+        // Drawn without smoothing: the window's shape cuts at whole pixels, and a smoothed
+        // edge would leave half-covered pixels of the background behind it.
         painter.setPen(QPen(m_textColour, 1));
         painter.setBrush(m_background);
         painter.drawPath(outline());

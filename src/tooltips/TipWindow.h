@@ -2,8 +2,9 @@
 //
 // It is a frameless tool-tip window that never takes the focus or the pointer's input, drawn
 // in the manager's colours: a plain rectangle with a thin border, or a balloon (a rounded body
-// with a small triangle whose point rests on the spot the tip belongs to). Its text keeps CR
-// LF as line breaks, shows "&" as it is, and wraps at the maximum width, inside long words too.
+// with a small triangle that points at the spot the tip belongs to), cut to its shape. Its
+// text keeps CR LF as line breaks, shows "&" as it is, and wraps at the maximum width, inside
+// long words too.
 #pragma once
 
 #include <QColor>
@@ -28,9 +29,9 @@ public:
     void setText(const QString &text);
 
     // Places the tip so that it points at `anchor` (global coordinates) and shows it. A
-    // centred tip hangs centred below the anchor; otherwise it starts at the anchor and, for
-    // the plain rectangle, keeps clear of the mouse pointer that sits there. Near the screen's
-    // edges the tip moves inwards, and above the anchor when there is no room below.
+    // centred tip hangs centred below the anchor; otherwise it keeps clear of the mouse
+    // pointer that sits there, below the pointer's picture. Near the screen's edges the tip
+    // moves inwards, and above the anchor when there is no room below.
     void showAt(const QPoint &anchor, bool centred);
 
     QString text() const { return m_text; }

@@ -4,6 +4,7 @@
 #include "tooltips/TipWindow.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -41,7 +42,8 @@ struct Tool
 } // namespace
 
 // Keeps the tools, watches their events and drives the tip window with two timers: one for
-// the rest before a tip shows, one for the time it stays up.
+// the rest before a tip shows, one for the time it stays up (and a third that follows the
+// pointer while it is on the tip).
 class cToolTip::Watcher : public QObject
 {
 public:
@@ -56,14 +58,17 @@ public:
         }
         m_delay.setSingleShot(true);
         m_visible.setSingleShot(true);
+        m_onTip.setInterval(50);
         connect(&m_delay, &QTimer::timeout, this, [this] { showTip(); });
         connect(&m_visible, &QTimer::timeout, this, [this] { popTip(); });
+        connect(&m_onTip, &QTimer::timeout, this, [this] { followPointerOnTip(); });
     }
 
     ~Watcher() override
     {
         m_delay.stop();
         m_visible.stop();
+        m_onTip.stop();
         while (!m_watched.empty())
             unwatch(m_watched.begin()->first);
         delete window.data();
@@ -169,6 +174,15 @@ protected:
             }
             break;
         case QEvent::Leave:
+            if (m_hasCurrent && m_currentWidget == widget) {
+                // A move onto the tip is no leaving: the tip stays until the pointer goes
+                // elsewhere from there.
+                if (pointerOnTip(QCursor::pos()))
+                    m_onTip.start();
+                else
+                    cancel();
+            }
+            break;
         case QEvent::Hide:
             if (m_hasCurrent && m_currentWidget == widget)
                 cancel();
@@ -241,6 +255,7 @@ private:
     {
         m_delay.stop();
         m_visible.stop();
+        m_onTip.stop();
         m_hasCurrent = false;
         m_tools.clear();
         while (!m_watched.empty())
@@ -300,6 +315,26 @@ private:
             m_visible.start();
     }
 
+    bool pointerOnTip(const QPoint &global) const
+    {
+        return window && window->isVisible() && window->geometry().contains(global);
+    }
+
+    // The tip takes no pointer input, so nothing reports the pointer's moves over it; look
+    // where it is until it comes back to the tool (whose Enter takes over) or goes elsewhere.
+    void followPointerOnTip()
+    {
+        const QPoint global = QCursor::pos();
+        if (!m_hasCurrent || pointerOnTip(global))
+            return;
+        m_onTip.stop();
+        const Tool *tool = find(m_currentWidget, m_currentWhole, m_currentItem);
+        QWidget *widget = tool ? tool->widget.data() : nullptr;
+        if (!widget || !widget->isVisible() ||
+            !widget->rect().contains(widget->mapFromGlobal(global)))
+            cancel();
+    }
+
     void popTip()
     {
         m_visible.stop();
@@ -312,6 +347,7 @@ private:
     {
         m_delay.stop();
         m_visible.stop();
+        m_onTip.stop();
         if (window)
             window->hide();
         m_hasCurrent = false;
@@ -323,6 +359,7 @@ private:
     std::map<QWidget *, Watched> m_watched;
     QTimer m_delay;
     QTimer m_visible;
+    QTimer m_onTip;
 
     bool m_hasCurrent = false;
     QWidget *m_currentWidget = nullptr;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QTest>
+#include <QUrlQuery>
 
 using namespace swatchly;
 using swatchly::test::FakePlatform;
@@ -94,20 +95,20 @@ private slots:
                        platform::twips(375)));
     }
 
-    void linkIsComposedFromTheFieldsAsTyped_data()
+    void linkCarriesTheFieldsAsTyped_data()
     {
         QTest::addColumn<Fields>("fields");
         QTest::addColumn<QString>("link");
         QTest::newRow("all empty") << Fields {} << QStringLiteral("mailto:");
         QTest::newRow("only the body")
             << Fields { {}, {}, {}, {}, QStringLiteral("Hello there"), {} }
-            << QStringLiteral("mailto:?Body=Hello there");
+            << QStringLiteral("mailto:?Body=Hello%20there");
         QTest::newRow("only the address")
             << Fields { QStringLiteral("me@example.com"), {}, {}, {}, {}, {} }
             << QStringLiteral("mailto:me@example.com");
         QTest::newRow("subject with ampersand and blanks")
             << Fields { QStringLiteral("a@b.c"), {}, {}, QStringLiteral("Tom & Jerry  =?"), {}, {} }
-            << QStringLiteral("mailto:a@b.c?Subject=Tom & Jerry  =?");
+            << QStringLiteral("mailto:a@b.c?Subject=Tom%20%26%20Jerry%20%20=%3F");
         QTest::newRow("only the blind copy")
             << Fields { {}, {}, QStringLiteral("x@y.z"), {}, {}, {} }
             << QStringLiteral("mailto:?BCC=x@y.z");
@@ -116,7 +117,16 @@ private slots:
         } << QStringLiteral("mailto:a@b.c?CC=c@d.e&BCC=f@g.h");
         QTest::newRow("only the attachment")
             << Fields { {}, {}, {}, {}, {}, QStringLiteral("C:\\my notes.txt") }
-            << QStringLiteral("mailto:?Attach=\"C:\\my notes.txt\"");
+            << QStringLiteral("mailto:?Attach=%22C:%5Cmy%20notes.txt%22");
+        QTest::newRow("what would end or split the link")
+            << Fields { QStringLiteral("a+b@c.d"),
+                        {},
+                        {},
+                        QStringLiteral("50% off #1 a+b?c&d"),
+                        QStringLiteral("Grün\r\nzwei"),
+                        {} }
+            << QStringLiteral("mailto:a%2Bb@c.d?Subject=50%25%20off%20%231%20a%2Bb%3Fc%26d"
+                              "&Body=Gr%C3%BCn%0D%0Azwei");
         QTest::newRow("every field")
             << Fields { QStringLiteral("a@b.c"),
                         QStringLiteral("c@d.e"),
@@ -124,11 +134,11 @@ private slots:
                         QStringLiteral("Hi"),
                         QStringLiteral("I like using the Swatchly."),
                         QStringLiteral("x.col") }
-            << QStringLiteral("mailto:a@b.c?CC=c@d.e&BCC=f@g.h&Subject=Hi&Body=I like using "
-                              "the Swatchly.&Attach=\"x.col\"");
+            << QStringLiteral("mailto:a@b.c?CC=c@d.e&BCC=f@g.h&Subject=Hi&Body=I%20like%20using%20"
+                              "the%20Swatchly.&Attach=%22x.col%22");
     }
 
-    void linkIsComposedFromTheFieldsAsTyped()
+    void linkCarriesTheFieldsAsTyped()
     {
         QFETCH(Fields, fields);
         QFETCH(QString, link);
@@ -138,7 +148,29 @@ private slots:
         QCOMPARE(window.composeLink(), link);
         window.cmdSendIt->click();
         QCOMPARE(fake.openedUrls.size(), 1);
-        QCOMPARE(fake.openedUrls.first(), QUrl(link, QUrl::TolerantMode));
+        const QUrl sent = fake.openedUrls.first();
+        QCOMPARE(sent, QUrl(link, QUrl::TolerantMode));
+        // The mail program reads back exactly the texts typed.
+        const QUrlQuery query(sent);
+        QCOMPARE(sent.path(QUrl::FullyDecoded), fields.main);
+        QCOMPARE(query.queryItemValue(QStringLiteral("Subject"), QUrl::FullyDecoded),
+                 fields.subject);
+        QCOMPARE(query.queryItemValue(QStringLiteral("Body"), QUrl::FullyDecoded), fields.body);
+    }
+
+    void escapeDoesNotCloseTheWindow()
+    {
+        FakePlatform fake;
+        frmSendEmail window;
+        openAndActivate(window);
+        window.txtSubject->setText(QStringLiteral("typed"));
+        QTest::keyClick(window.cboBody->lineEdit(), Qt::Key_Escape);
+        QTest::keyClick(window.txtSubject, Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.txtSubject->text(), QStringLiteral("typed"));
+        // The close box still closes it.
+        QVERIFY(window.close());
+        QVERIFY(!window.isVisible());
     }
 
     void activationFillsSubjectAndBodyAndFocusesTheBody()
@@ -161,13 +193,14 @@ private slots:
 
         const QString link = QStringLiteral("mailto:") + QStringLiteral("feedback@swatchly.org") +
             QStringLiteral("?") + QStringLiteral("Subject=") +
-            QStringLiteral("Swatchly 7/3/01 2:05:09 PM") + QStringLiteral("&Body=") + FirstBody;
+            QStringLiteral("Swatchly%207/3/01%202:05:09%20PM") + QStringLiteral("&Body=") +
+            frmSendEmail::linkPart(FirstBody);
         QCOMPARE(window.composeLink(), link);
         QTest::mouseClick(window.cmdSendIt, Qt::LeftButton);
         QCOMPARE(fake.openedUrls, QList<QUrl> { QUrl(link, QUrl::TolerantMode) });
     }
 
-    void typedTextsGoIntoTheLinkUnchanged()
+    void typedTextsGoIntoTheLinkEscaped()
     {
         FakePlatform fake;
         frmSendEmail window;
@@ -177,8 +210,8 @@ private slots:
         window.cboBody->lineEdit()->clear();
         QTest::keyClicks(window.cboBody->lineEdit(), QStringLiteral("My own words"));
         QCOMPARE(window.composeLink(),
-                 QStringLiteral("mailto:feedback@swatchly.org?Subject=Colours & names? "
-                                "a=b&Body=My own words"));
+                 QStringLiteral("mailto:feedback@swatchly.org?Subject=Colours%20%26%20names%3F%20"
+                                "a=b&Body=My%20own%20words"));
     }
 
     void activatingAgainDoesNotRefillTheFields()

@@ -426,33 +426,46 @@ private slots:
         QVERIFY(fake.shown.isEmpty());
     }
 
-    void missingOrUnreadableFileOpensNothing_data()
+    void missingOrUnreadableFileSaysWhy_data()
     {
-        QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("isFolder");
-        QTest::newRow("missing") << "swatchly.chm" << QByteArray() << false;
-        QTest::newRow("not a help file") << "swatchly.chm" << QByteArray("plain text") << false;
-        QTest::newRow("a folder") << "swatchly.chm" << QByteArray() << true;
+        QTest::addColumn<QString>("why");
+        QTest::newRow("missing") << QByteArray() << false
+                                 << QStringLiteral("The file does not exist.");
+        QTest::newRow("not a help file")
+            << QByteArray("plain text") << false
+            << QStringLiteral("The file is not a compiled HTML help file.");
+        QTest::newRow("a folder") << QByteArray() << true
+                                  << QStringLiteral("It is a folder, not a file.");
     }
 
-    void missingOrUnreadableFileOpensNothing()
+    void missingOrUnreadableFileSaysWhy()
     {
-        QFETCH(QString, fileName);
         QFETCH(QByteArray, bytes);
         QFETCH(bool, isFolder);
+        QFETCH(QString, why);
         FakePlatform fake;
+        const QString fileName = QStringLiteral("swatchly.chm");
         if (isFolder)
             QVERIFY(QDir(fake.folder()).mkdir(fileName));
         else if (!bytes.isEmpty())
             fake.writeFile(fileName, bytes);
         platform::setHelpService(nullptr);
 
-        CHelp().Show(platform::programFilePath(fileName), QStringLiteral("swatchwin"));
-        CHelp().Show(platform::programFilePath(fileName), QString(), 1000);
+        const QString file = platform::programFilePath(fileName);
+        CHelp().Show(file, QStringLiteral("swatchwin"));
+        CHelp().Show(file, QString(), 1000);
 
         QVERIFY(openViewers().isEmpty());
-        QVERIFY(fake.shown.isEmpty());
+        const QString message = QStringLiteral("The help file could not be opened:\n") +
+            QDir::toNativeSeparators(file) + QStringLiteral("\n\n") + why;
+        QCOMPARE(fake.shown.size(), 2);
+        for (const auto &box : std::as_const(fake.shown)) {
+            QCOMPARE(box.prompt, message);
+            QCOMPARE(box.icon, platform::Icon::Exclamation);
+            QCOMPARE(box.buttons, platform::Buttons::OK);
+        }
     }
 
     void blanksAroundTheFileAreForgiven()

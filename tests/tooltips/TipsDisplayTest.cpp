@@ -1,0 +1,163 @@
+// The main window's six kinds of custom tip on a real X server: the pointer rests on a tool,
+// the tip comes up and stays for its visible time, and goes when the pointer leaves.
+#include "chart/frmTintora.h"
+#include "support/FakePlatform.h"
+#include "support/RealDisplay.h"
+#include "support/TestRegistry.h"
+#include "tooltips/TipWindow.h"
+#include "tooltips/cToolTip.h"
+
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+using namespace swatchly;
+using swatchly::test::FakePlatform;
+using swatchly::test::movePointerOnto;
+using swatchly::test::movePointerTo;
+
+namespace {
+
+// Shortened for the test from the window's 20 s; the manager's own timer still runs it.
+constexpr int VisibleMs = 1500;
+
+// Counts how often a tip window comes up, however briefly.
+struct ShowCounter : QObject
+{
+    explicit ShowCounter(QWidget *window) { window->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
+
+} // namespace
+
+class TipsDisplayTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakePlatform> m_fake;
+    std::unique_ptr<frmTintora> m_window;
+
+    // A spot on the desktop outside the window.
+    QPoint outside() const { return m_window->frameGeometry().topLeft() - QPoint(40, 40); }
+
+private slots:
+    void initTestCase()
+    {
+        if (!test::onRealDisplay())
+            QSKIP("needs a real X server (CTest runs this class under scripts/with-xvfb)");
+    }
+
+    void init()
+    {
+        m_fake = std::make_unique<FakePlatform>();
+        m_fake->copyShippedData();
+        m_window = std::make_unique<frmTintora>();
+        m_window->move(120, 120);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        movePointerTo(outside());
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_fake.reset();
+    }
+
+    void tipStaysUpWhileThePointerRests_data()
+    {
+        QTest::addColumn<int>("manager");
+        QTest::addColumn<QString>("tool");
+        QTest::newRow("ttUserColors") << 0 << QStringLiteral("Picture1(27)");
+        QTest::newRow("ttSlideRed") << 1 << QStringLiteral("Slide(0)");
+        QTest::newRow("ttSlideGreen") << 2 << QStringLiteral("Slide(1)");
+        QTest::newRow("ttSlideBlue") << 3 << QStringLiteral("Slide(2)");
+        QTest::newRow("ttFont") << 4 << QStringLiteral("cmdFont");
+        QTest::newRow("ttMoreColors") << 5 << QStringLiteral("cmdShowMeColors");
+    }
+
+    void tipStaysUpWhileThePointerRests()
+    {
+        QFETCH(int, manager);
+        QFETCH(QString, tool);
+        frmTintora &w = *m_window;
+        cToolTip *tips[] = { w.ttUserColors.get(), w.ttSlideRed.get(), w.ttSlideGreen.get(),
+                             w.ttSlideBlue.get(),  w.ttFont.get(),     w.ttMoreColors.get() };
+        cToolTip &tip = *tips[manager];
+        tip.setVisibleTime(VisibleMs);
+        TipWindow *window = tip.tipWindow();
+        auto *control = w.findChild<QWidget *>(tool);
+        QVERIFY(control);
+
+        ShowCounter shows(window);
+        movePointerOnto(control);
+        QTRY_VERIFY_WITH_TIMEOUT(shows.count > 0, 3000);
+        QElapsedTimer up;
+        up.start();
+        while (up.elapsed() < VisibleMs - 300) {
+            QTest::qWait(10);
+            QVERIFY2(window->isVisible() && shows.count == 1,
+                     qPrintable(QStringLiteral("gone after %1 ms; shown %2 times")
+                                    .arg(up.elapsed())
+                                    .arg(shows.count)));
+        }
+        // It never lies under the pointer, which would take the pointer from the tool.
+        QVERIFY(!window->geometry().contains(QCursor::pos()));
+        // It goes after its visible time and does not come back while the pointer rests.
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 1500);
+        QTest::qWait(500);
+        QVERIFY(!window->isVisible());
+
+        // Leaving and coming back shows it again. A move onto the tip keeps it; leaving
+        // takes it away at once.
+        movePointerTo(outside());
+        movePointerOnto(control);
+        QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 3000);
+        movePointerTo(window->geometry().center());
+        QTest::qWait(300);
+        QVERIFY(window->isVisible());
+        movePointerTo(outside());
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 1000);
+    }
+
+    void balloonCornersShowWhatLiesBehind()
+    {
+        TipWindow *window = m_window->ttSlideRed->tipWindow();
+        movePointerOnto(m_window->Slide[0]);
+        QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 3000);
+        QTest::qWait(100);
+        const QRect area = window->geometry();
+        QScreen *screen = QGuiApplication::primaryScreen();
+        const QImage shown =
+            screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+        movePointerTo(outside());
+        QTRY_VERIFY(!window->isVisible());
+        QTest::qWait(100);
+        const QImage behind =
+            screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+
+        const QPoint corners[] = { { 0, 0 },
+                                   { area.width() - 1, 0 },
+                                   { 0, area.height() - 1 },
+                                   { area.width() - 1, area.height() - 1 } };
+        for (const QPoint &corner : corners)
+            QCOMPARE(shown.pixelColor(corner), behind.pixelColor(corner));
+        QCOMPARE(shown.pixelColor(QPoint(area.width() / 2, window->textRect().top() - 2)),
+                 window->backgroundColour());
+    }
+};
+
+SWATCHLY_TEST(TipsDisplayTest)
+#include "TipsDisplayTest.moc"
