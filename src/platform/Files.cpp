@@ -2,8 +2,11 @@
 
 #include "schemes/core/Fields.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -23,12 +26,67 @@ template<typename Call> auto retrying(Call call)
     return result;
 }
 
-bool isDirectory(const std::string &path)
+// A file the user made read-only keeps its bytes: it is neither replaced nor deleted, even by
+// a user (root) whom the system would let write it.
+bool isReadOnly(const std::string &path, const struct stat &status)
+{
+    return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+        ::access(path.c_str(), W_OK) != 0;
+}
+
+// Why the program must leave an existing entry at path alone, if it must: only regular files
+// that may be written are replaced or deleted. A missing entry is no reason.
+std::optional<FileError> untouchable(const std::string &path)
 {
     struct stat status
     {
     };
-    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+    if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    if (!S_ISREG(status.st_mode))
+        return fileErrors::PathFileAccessError;
+    if (isReadOnly(path, status))
+        return fileErrors::PermissionDenied;
+    return std::nullopt;
+}
+
+std::string folderOf(const std::string &path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// Temporary files are named by this pattern, short enough to fit beside a target name of any
+// length the file system allows.
+constexpr std::string_view TemporaryPrefix = ".swatchly-";
+constexpr std::string_view TemporarySuffix = ".tmp";
+constexpr std::size_t TemporaryDigits = 6;
+
+bool isHexDigits(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char ch) {
+        return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f');
+    });
+}
+
+// A temporary file of a save, by its name: the present pattern, or the one of earlier versions
+// (the target's own name, a dot, six digits and ".tmp").
+bool isTemporaryName(std::string_view name)
+{
+    if (name.size() <= TemporaryDigits + TemporarySuffix.size() ||
+        name.substr(name.size() - TemporarySuffix.size()) != TemporarySuffix)
+        return false;
+    const std::string_view stem = name.substr(0, name.size() - TemporarySuffix.size());
+    const std::string_view digits = stem.substr(stem.size() - TemporaryDigits);
+    if (!isHexDigits(digits))
+        return false;
+    const std::string_view before = stem.substr(0, stem.size() - TemporaryDigits);
+    constexpr std::string_view OldTarget = ".col.";
+    return before == TemporaryPrefix ||
+        (before.size() > OldTarget.size() &&
+         before.substr(before.size() - OldTarget.size()) == OldTarget);
 }
 
 // Files are read and written through their descriptors: the C++ streams would bring the whole
@@ -159,13 +217,20 @@ class RealFileSystem final : public FileSystem
 public:
     std::unique_ptr<InputFile> openForInput(const std::string &path, FileError &error) override
     {
-        if (isDirectory(path)) {
-            error = fileErrors::PathFileAccessError;
-            return nullptr;
-        }
-        const int fd = retrying([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); });
+        // Without O_NONBLOCK, opening a FIFO waits for a writer; whatever is not a regular file
+        // (FIFO, device, socket, folder) is refused before a byte is read from it.
+        const int fd =
+            retrying([&] { return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); });
         if (fd < 0) {
             error = fileErrorFromErrno(errno);
+            return nullptr;
+        }
+        struct stat status
+        {
+        };
+        if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+            ::close(fd);
+            error = fileErrors::PathFileAccessError;
             return nullptr;
         }
         return inputFileReading(std::make_unique<DescriptorSource>(fd));
@@ -173,8 +238,8 @@ public:
 
     std::unique_ptr<OutputFile> openForOutput(const std::string &path, FileError &error) override
     {
-        if (isDirectory(path)) {
-            error = fileErrors::PathFileAccessError;
+        if (const auto reason = untouchable(path)) {
+            error = *reason;
             return nullptr;
         }
         // A new file gets the permissions the user's umask allows; a replaced file keeps its
@@ -209,8 +274,8 @@ public:
 
     bool remove(const std::string &path, FileError &error) override
     {
-        if (isDirectory(path)) {
-            error = fileErrors::PathFileAccessError;
+        if (const auto reason = untouchable(path)) {
+            error = *reason;
             return false;
         }
         if (std::remove(path.c_str()) != 0) {
@@ -225,9 +290,10 @@ private:
     {
         static std::mt19937 generator { std::random_device {}() };
         std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, ".%06x.tmp", digits(generator));
-        return path + suffix;
+        char digitText[TemporaryDigits + 1];
+        std::snprintf(digitText, sizeof digitText, "%06x", digits(generator));
+        return folderOf(path) + '/' + std::string(TemporaryPrefix) + digitText +
+            std::string(TemporarySuffix);
     }
 };
 
@@ -249,6 +315,27 @@ FileSystem &files()
 void setFileSystem(FileSystem *fileSystem)
 {
     currentFileSystem = fileSystem ? fileSystem : &realFileSystem;
+}
+
+void removeSaveLeftovers(const std::string &folder)
+{
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent *item = ::readdir(dir)) {
+        if (!isTemporaryName(item->d_name))
+            continue;
+        struct stat status
+        {
+        };
+        // A save takes moments; a younger file may belong to a save that another copy of the
+        // program is making right now.
+        if (::fstatat(::dirfd(dir), item->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && now - status.st_mtime >= LeftoverAge)
+            ::unlinkat(::dirfd(dir), item->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 FileError fileErrorFromErrno(int errorNumber)

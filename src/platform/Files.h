@@ -6,6 +6,10 @@
 // A file opened for writing replaces a file that may hold the user's colours, so it is
 // written beside it under a temporary name and renamed into place by commit(); a write that
 // fails, or a file dropped without commit(), leaves the old file as it was.
+//
+// Only regular files are opened, and opening never waits: a FIFO, device, socket or folder in
+// the place of a file fails at once (75). A file without write permission (made read-only by
+// the user) is neither replaced nor deleted (70).
 #pragma once
 
 #include "schemes/core/Fields.h"
@@ -55,6 +59,11 @@ std::unique_ptr<InputFile> inputFileReading(std::unique_ptr<ByteSource> source);
 // real one).
 FileSystem &files();
 void setFileSystem(FileSystem *fileSystem);
+
+// Removes the temporary files that saves killed before their end left in folder: regular files
+// named by the file layer's own temporary-name pattern, at least LeftoverAge seconds old.
+inline constexpr long LeftoverAge = 120;
+void removeSaveLeftovers(const std::string &folder);
 
 // The file error for an errno value of a failed open, write, rename or delete.
 FileError fileErrorFromErrno(int errorNumber);

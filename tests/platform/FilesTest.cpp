@@ -49,6 +49,24 @@ class FilesTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The temporary name fits beside any name the file system takes: the longest one is
+    // written, and written over.
+    void theLongestNameIsWrittenAndReplaced()
+    {
+        QTemporaryDir dir;
+        const std::string path =
+            QFile::encodeName(dir.filePath(QString(251, QLatin1Char('x')) + ".col")).toStdString();
+        for (const char *digits : { "000000", "FFFFFF" }) {
+            FileError error;
+            auto out = platform::files().openForOutput(path, error);
+            QVERIFY2(out, error.description.c_str());
+            QVERIFY(out->writeField(digits));
+            QVERIFY(out->commit());
+        }
+        QCOMPARE(filesIn(dir).size(), 1);
+        QCOMPARE(filesIn(dir).first().size(), 255);
+    }
+
     void whatIsWrittenReadsBack()
     {
         QTemporaryDir dir;
