@@ -1,5 +1,7 @@
 #include "platform/DataFolder.h"
 
+#include "platform/Services.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -73,6 +75,13 @@ bool replaceWith(const QString &source, const QString &destination)
     return to.commit();
 }
 
+// Only the data files and the help file are the program's to bring: the folder may hold the
+// executable and anything else besides.
+bool isShippedFile(const QString &name)
+{
+    return shippedDataFileNames().contains(name) || name == QLatin1String("swatchly.chm");
+}
+
 bool isUsersColours(const QString &name)
 {
     return name.endsWith(QLatin1String(".col"), Qt::CaseInsensitive);
@@ -88,6 +97,8 @@ void updateDataFolder(const QString &source, const QString &target)
     bool recordChanged = false;
     for (const QFileInfo &file : from.entryInfoList(QDir::Files | QDir::Readable)) {
         const QString name = file.fileName();
+        if (!isShippedFile(name))
+            continue;
         const QString destination = to.filePath(name);
         const QByteArray shipped = checksum(file.filePath());
         if (shipped.isEmpty())

@@ -99,6 +99,31 @@ struct Walk
     }
 };
 
+std::string withoutTrailingSlashes(std::string folder)
+{
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder.empty() ? std::string(".") : folder;
+}
+
+// Opens the folder part of a pattern, which ends in the separator before the name. A "\" is an
+// ordinary character of a folder name here, so the folder is first taken as written; only when
+// no such folder exists are its backslashes read as separators.
+DIR *openFolder(std::string folder)
+{
+    if (folder.size() > 1)
+        folder.pop_back(); // the root's one "/" stays
+
+    if (DIR *dir = ::opendir(withoutTrailingSlashes(folder).c_str()))
+        return dir;
+    if (folder.find('\\') == std::string::npos)
+        return nullptr;
+    for (char &ch : folder)
+        if (ch == '\\')
+            ch = '/';
+    return ::opendir(withoutTrailingSlashes(folder).c_str());
+}
+
 class RealFolderSearch final : public FolderSearch
 {
 public:
@@ -110,17 +135,8 @@ public:
         const std::string namePattern = pattern.substr(split);
         if (namePattern.empty())
             return InvalidSearchHandle;
-        std::string folder = pattern.substr(0, split);
-        while (folder.size() > 1 && isSeparator(folder.back()))
-            folder.pop_back();
-        for (char &ch : folder)
-            if (ch == '\\')
-                ch = '/';
-        if (folder.empty())
-            folder = ".";
-
         auto walk = std::make_unique<Walk>();
-        walk->folder = ::opendir(folder.c_str());
+        walk->folder = openFolder(pattern.substr(0, split));
         if (!walk->folder)
             return InvalidSearchHandle;
         walk->namePattern = namePattern;

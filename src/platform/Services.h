@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -82,6 +83,14 @@ resolveProgramFolder(const QString &executableFolder, const QString &dataLocatio
                      const std::function<bool(const QString &)> &isWritable = isWritableFolder);
 // The program folder, the platform's separator and a file name.
 QString programFilePath(const QString &fileName);
+// The same path as the bytes handed to the file system.
+std::string programFileBytes(const QString &fileName);
+
+// File names are bytes. A name that is UTF-8 becomes its text; any other byte b becomes the
+// lone code unit U+DC00 + b, which pathBytes turns back into b, so every name survives the way
+// through a text box and back to the file system unchanged.
+QString pathText(const std::string &bytes);
+std::string pathBytes(const QString &text);
 
 // The current date and time; tests fix the clock.
 class Clock

@@ -229,7 +229,7 @@ QString clsFindFile::Find(const QString &strFile, bool blnShowError)
         CloseFind();
     }
     const platform::SearchHandle handle =
-        platform::folderSearch().findFirst(strFile.toLocal8Bit().toStdString(), m_findData);
+        platform::folderSearch().findFirst(platform::pathBytes(strFile), m_findData);
     if (handle == platform::InvalidSearchHandle) {
         m_hFind = 0;
         if (blnShowError)
@@ -238,7 +238,7 @@ QString clsFindFile::Find(const QString &strFile, bool blnShowError)
         return {};
     }
     m_hFind = handle;
-    return QString::fromLocal8Bit(m_findData.name);
+    return platform::pathText(m_findData.name);
 }
 
 QString clsFindFile::FindNext()
@@ -247,7 +247,7 @@ QString clsFindFile::FindNext()
         return {};
     m_findData.name.assign(260, ' ');
     if (platform::folderSearch().findNext(m_hFind, m_findData))
-        return QString::fromLocal8Bit(m_findData.name);
+        return platform::pathText(m_findData.name);
     CloseFind();
     return {};
 }
@@ -258,7 +258,7 @@ QString clsFindFile::GetShortName() const
         return {};
     const std::string &shortName =
         m_findData.shortName.empty() ? m_findData.name : m_findData.shortName;
-    return QString::fromLocal8Bit(shortName);
+    return platform::pathText(shortName);
 }
 
 QString clsFindFile::GetCreationDate(QDate &datDate, QTime &datTime) const

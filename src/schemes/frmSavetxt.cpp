@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace swatchly {
 
 using platform::placeTwips;
@@ -302,8 +304,13 @@ void frmSavetxt::clearNameBox()
 
 bool frmSavetxt::isPlainSchemeName(const QString &name)
 {
-    const bool plain = !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
-        !name.contains(QChar(0)) && name != QLatin1String(".") && name != QLatin1String("..");
+    // Control characters (tab, line ends, escape, delete ...) have no place in a file name.
+    const bool control = std::any_of(name.cbegin(), name.cend(), [](QChar ch) {
+        return ch.unicode() < 0x20 || ch.unicode() == 0x7F;
+    });
+    const bool plain = !control && !name.contains(QLatin1Char('/')) &&
+        !name.contains(QLatin1Char('\\')) && name != QLatin1String(".") &&
+        name != QLatin1String("..");
     if (!plain)
         platform::msgBox(
             QStringLiteral("A scheme name cannot contain a folder; please type a plain file name."),
@@ -314,7 +321,7 @@ bool frmSavetxt::isPlainSchemeName(const QString &name)
 
 std::string frmSavetxt::schemeFilePath(const QString &name) const
 {
-    return platform::programFilePath(name).toLocal8Bit().toStdString();
+    return platform::programFileBytes(name);
 }
 
 QString frmSavetxt::problemText(const FileError &error)

@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(InstallTree::read(second, QStringLiteral("Sunset.col")), stored);
         QCOMPARE(InstallTree::read(second, QStringLiteral("StartUpColors")),
                  InstallTree::read(tree.shipped(), QStringLiteral("StartUpColors")));
-        QCOMPARE(InstallTree::read(second, QStringLiteral("Extra.col")), "\"ABCDEF\"\r\n");
+        QVERIFY(!QFileInfo::exists(second + QStringLiteral("/Extra.col"))); // no data file
     }
 
     // Install version N, start it, maybe change one file in the user's folder, install N+1
@@ -216,6 +216,10 @@ private slots:
         InstallTree tree;
         InstallTree::write(tree.bin(), QStringLiteral("StartUpColors"), "\"00FF00\"\r\n");
         InstallTree::write(tree.bin(), QStringLiteral("UserDefColors.col"), ShippedUserColours);
+        InstallTree::write(tree.bin(), QStringLiteral("swatchly.chm"), "help");
+        // The executable and whatever else lies beside it stay where they are.
+        InstallTree::write(tree.bin(), QStringLiteral("swatchly"), QByteArray(4096, 'x'));
+        InstallTree::write(tree.bin(), QStringLiteral("notes.txt"), "mine");
 
         const QString chosen = platform::resolveProgramFolder(
             tree.bin(), tree.dataLocation(), { tree.root() + QStringLiteral("/missing") },
@@ -223,6 +227,8 @@ private slots:
 
         QCOMPARE(chosen, tree.dataLocation());
         QCOMPARE(InstallTree::read(chosen, QStringLiteral("StartUpColors")), "\"00FF00\"\r\n");
+        QCOMPARE(fileNames(chosen),
+                 (QStringList { "StartUpColors", "UserDefColors.col", "swatchly.chm" }));
     }
 
     void userDataFolderThatCannotBeMadeLeavesTheExecutableFolder()

@@ -421,7 +421,11 @@ private slots:
     {
         QTest::addColumn<int>("option");
         QTest::addColumn<QString>("name");
-        const QStringList names { "../evil", "sub/evil.col", "a\\b.col", "..", "/tmp/evil.col" };
+        // Control characters are refused like folders: tab, line feed, carriage return, escape,
+        // delete.
+        const QStringList names { "../evil",       "sub/evil.col", "a\\b.col", "..",
+                                  "/tmp/evil.col", "a\tb",         "a\nb.col", "a\rb",
+                                  "a\x1b[31m",     "a\x7f" };
         for (int option : { 0, 1, 2 }) {
             const char *operation = option == 0 ? "import" : option == 1 ? "export" : "delete";
             for (const QString &name : names)
