@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QSessionManager>
 
 #include <algorithm>
 #include <cstdio>
@@ -42,5 +43,15 @@ int main(int argc, char **argv)
     }
     window.show();
     swatchly::platform::onTerminationRequest(&window, [&window] { window.endSession(); });
+
+    // A stored colour outlives the end of the desktop session.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager &manager) {
+                         const bool mayAsk = manager.allowsInteraction();
+                         if (!window.commitSessionData(mayAsk))
+                             manager.cancel();
+                         if (mayAsk)
+                             manager.release();
+                     });
     return QApplication::exec();
 }

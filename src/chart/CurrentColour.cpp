@@ -26,6 +26,7 @@ void frmTintora::Picture1_MouseDown(int Index, int Button, int Shift, float, flo
         return;
     if (Shift == ShiftKey && Button == RightButton && Index >= FirstUserColour) {
         UserColorsChanged = true;
+        changedThisRun[static_cast<std::size_t>(Index)] = true;
         Picture1[static_cast<std::size_t>(Index)]->setBackColor(currentColour());
         picColorSel_Change();
     } else if (Button == LeftButton) {

@@ -3,6 +3,7 @@
 
 #include "platform/Files.h"
 #include "platform/Services.h"
+#include "schemes/core/ColourRecords.h"
 #include "tooltips/cToolTip.h"
 
 #include <QCoreApplication>
@@ -17,17 +18,42 @@ constexpr std::size_t FirstUserColour = 21;
 constexpr std::size_t LastUserColour = 34;
 const QString UserColoursFile = QStringLiteral("UserDefColors.col");
 
-// Writes the 14 Users Special Colors in HTML order. The file layer writes beside the old file
-// and renames into place only after the last record, so a failure leaves the old file whole.
-std::optional<FileError> saveUserColours(const std::array<platform::ColourBox *, 35> &boxes)
+// The Users Special Colors as UserDefColors.col holds them now, box by box; nothing for a box
+// whose record is missing or does not convert.
+std::array<std::optional<ColourValue>, 35> coloursOnDisk(const std::string &path)
 {
+    std::array<std::optional<ColourValue>, 35> colours;
     FileError error;
-    auto file = platform::files().openForOutput(
-        platform::programFilePath(UserColoursFile).toStdString(), error);
+    auto file = platform::files().openForInput(path, error);
+    if (!file)
+        return colours;
+    for (std::size_t i = FirstUserColour; i <= LastUserColour; ++i) {
+        const auto field = file->readField();
+        if (!field)
+            break;
+        colours[i] = readColourRecord(*field, DigitOrder::RRGGBB);
+    }
+    return colours;
+}
+
+// Writes the 14 Users Special Colors in HTML order: the boxes this run changed as they stand,
+// every other box as the file on disk holds it at this moment, so that a start-up that could
+// not load the file, or another copy of the program that saved meanwhile, loses nothing. A box
+// without a readable record on disk is written as it stands. The file layer writes beside the
+// old file and renames into place only after the last record, so a failure leaves the old file
+// whole.
+std::optional<FileError> saveUserColours(const std::array<platform::ColourBox *, 35> &boxes,
+                                         const std::array<bool, 35> &changed)
+{
+    const std::string path = platform::programFileBytes(UserColoursFile);
+    const auto onDisk = coloursOnDisk(path);
+    FileError error;
+    auto file = platform::files().openForOutput(path, error);
     if (!file)
         return error;
     for (std::size_t i = FirstUserColour; i <= LastUserColour; ++i) {
-        if (!file->writeField(modChromel::ColorToHex(boxes[i]->backColor())))
+        const ColourValue colour = changed[i] || !onDisk[i] ? boxes[i]->backColor() : *onDisk[i];
+        if (!file->writeField(modChromel::ColorToHex(colour)))
             return file->error();
     }
     if (!file->commit())
@@ -56,23 +82,41 @@ void frmTintora::Form_QueryUnload(int &Cancel, int)
         Cancel = 1;
         return;
     }
-    if (!UserColorsChanged)
+    if (!saveStoreOrLetGo()) {
+        Cancel = 1;
         return;
+    }
+    releaseToolTips();
+}
 
-    if (const auto failure = saveUserColours(Picture1)) {
+std::optional<FileError> frmTintora::saveStore()
+{
+    if (!UserColorsChanged)
+        return std::nullopt;
+    auto failure = saveUserColours(Picture1, changedThisRun);
+    // Saved: a later close has nothing left to save unless something is stored again.
+    if (!failure)
+        UserColorsChanged = false;
+    return failure;
+}
+
+bool frmTintora::saveStoreOrLetGo()
+{
+    if (const auto failure = saveStore()) {
         // Closing now would lose the colours the user stored; let them choose.
         const QString prompt =
             QStringLiteral("Your Users Special Colors could not be saved to the file "
                            "\"%1\": %2.\n\nDo you want to exit without saving them?")
                 .arg(platform::programFilePath(UserColoursFile),
                      QString::fromStdString(failure->description));
-        if (platform::msgBoxDefaultNo(prompt, platform::Icon::Exclamation, {}, this) !=
-            platform::Answer::Yes) {
-            Cancel = 1;
-            return;
-        }
+        return platform::msgBoxDefaultNo(prompt, platform::Icon::Exclamation, {}, this) ==
+            platform::Answer::Yes;
     }
+    return true;
+}
 
+void frmTintora::releaseToolTips()
+{
     ttMoreColors.reset();
     ttSlideRed.reset();
     ttSlideGreen.reset();
@@ -82,11 +126,33 @@ void frmTintora::Form_QueryUnload(int &Cancel, int)
 
 void frmTintora::endSession()
 {
-    // A failed save has no one to tell; the file layer leaves the old file whole.
-    if (UserColorsChanged && !saveUserColours(Picture1))
-        UserColorsChanged = false;
+    if (!endOnRequest())
+        return;
     // Not quit(): that closes the windows first, and closing asks the question.
     QCoreApplication::exit(0);
+}
+
+bool frmTintora::commitSessionData(bool mayInteract)
+{
+    if (mayInteract) {
+        int cancel = 0;
+        Form_QueryUnload(cancel, 0);
+        m_sessionAnswered = cancel == 0;
+        return m_sessionAnswered;
+    }
+    // Nobody can be asked: what was stored is saved, and a failed save cannot be helped.
+    saveStore();
+    m_sessionAnswered = true;
+    return true;
+}
+
+bool frmTintora::endOnRequest()
+{
+    if (!saveStoreOrLetGo())
+        return false;
+    releaseToolTips();
+    m_sessionAnswered = true;
+    return true;
 }
 
 } // namespace swatchly

@@ -454,6 +454,7 @@ void frmTintora::Form_Load()
     UserColorsChanged = false;
     setUpToolTips();
     Check1_Click();
+    platform::removeSaveLeftovers(platform::pathBytes(platform::programFolder()));
     LoadStartUpData();
     picColorSel_Change();
 }
@@ -476,8 +477,8 @@ void frmTintora::LoadStartUpData()
 {
     auto openFile = [](const char *name) {
         FileError error;
-        return platform::files().openForInput(
-            platform::programFilePath(QLatin1String(name)).toStdString(), error);
+        return platform::files().openForInput(platform::programFileBytes(QLatin1String(name)),
+                                              error);
     };
     // Reads count RRGGBB records into Picture1(first ..); false at the first failure.
     auto loadColours = [this, &openFile](const char *name, int first, int count) {
@@ -527,6 +528,11 @@ void frmTintora::LoadStartUpData()
 
 void frmTintora::closeEvent(QCloseEvent *event)
 {
+    // The close that ends a session or a request to end, after its answer: nothing to ask.
+    if (m_sessionAnswered && !UserColorsChanged) {
+        event->accept();
+        return;
+    }
     int cancel = 0;
     Form_QueryUnload(cancel, 0);
     if (cancel != 0)

@@ -23,12 +23,14 @@
 #include "platform/CommonDialog.h"
 #include "platform/Controls.h"
 #include "platform/Toolbar.h"
+#include "schemes/core/FileError.h"
 
 #include <QIcon>
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -108,6 +110,9 @@ public:
 
     // ---- Window state ----
     bool UserColorsChanged = false;
+    // The boxes this run changed, by a store or an import: the save at exit writes these and
+    // keeps the records on disk for the others.
+    std::array<bool, 35> changedThisRun {};
     std::array<std::string, 501> ColorNameValues;
 
     // The six tip managers, created on their first use.
@@ -156,15 +161,25 @@ public:
     void mnuEmail_Click(int Index = 0);
     void mnuHelp_Click(int Index = 0);
 
-    // Ends the program without asking, as when the session ends or the program is told to
-    // stop (SIGTERM): nobody is there to answer the exit question, so the colours stored in
-    // this run are saved as its Yes would save them.
+    // Ends the program without the exit question, as when the program is told to stop
+    // (SIGTERM, SIGHUP, SIGINT): the colours stored in this run are saved first, and only a
+    // failed save asks whether to end without them.
     void endSession();
+    // The desktop session is ending. Where the session lets the program ask, the close runs
+    // as for the close box; where it does not, a pending store is saved without a question.
+    // False when the user keeps the program running.
+    bool commitSessionData(bool mayInteract);
+    // The save before such an end. False when the store could not be saved and the user chose
+    // to keep the program running.
+    bool endOnRequest();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The user already answered the close for this session end, and nothing was stored since.
+    bool m_sessionAnswered = false;
+
     void buildChart(QWidget *client);
     void buildValueFrames(QWidget *client);
     void buildSliders(QWidget *client);
@@ -182,6 +197,12 @@ private:
     void moveChartFocus(int index, int columns, int rows);
 
     void LoadStartUpData();
+    // Saves a pending store; the failure, if any.
+    std::optional<FileError> saveStore();
+    // Saves a pending store; on a failure the user chooses whether to let it go (true) or keep
+    // the program running (false).
+    bool saveStoreOrLetGo();
+    void releaseToolTips();
     void setMenuPictures();
     void setUpToolTips();
     void foundColourName(int index);

@@ -57,6 +57,7 @@ void frmSavetxt::cmdOpen_Click()
             return;
         }
         m_main.Picture1[static_cast<std::size_t>(index)]->setBackColor(*colour);
+        m_main.changedThisRun[static_cast<std::size_t>(index)] = true;
     }
     file.reset();
     unload();

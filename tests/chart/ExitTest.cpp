@@ -3,6 +3,7 @@
 #include "chart/frmTintora.h"
 #include "platform/Files.h"
 #include "platform/Termination.h"
+#include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestRegistry.h"
@@ -10,10 +11,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMap>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 #include <csignal>
+#include <optional>
 
 #include <unistd.h>
 
@@ -84,6 +88,15 @@ void store(frmTintora &window, int from, int into)
     QTest::mouseClick(window.Picture1[static_cast<std::size_t>(from)], Qt::LeftButton);
     QTest::mouseClick(window.Picture1[static_cast<std::size_t>(into)], Qt::RightButton,
                       Qt::ShiftModifier);
+}
+
+// A user colours file of fourteen records; each entry of changes puts its digits at its box.
+QByteArray userColoursWith(const QMap<int, QByteArray> &changes, int records = 14)
+{
+    QByteArray bytes;
+    for (int i = 21; i < 21 + records; ++i)
+        bytes += "\"" + changes.value(i, userDigits(i).toUpper()) + "\"\r\n";
+    return bytes;
 }
 
 } // namespace
@@ -345,6 +358,118 @@ private slots:
         QVERIFY(!window.isVisible());
         QCOMPARE(fake.shown.size(), 3);
         QVERIFY(fake.readFile(UserFile).startsWith("\"101010\"\r\n\"202020\"\r\n\"FF8000\"\r\n"));
+    }
+
+    // What a save writes, at exit, at the end of the session or on a signal: the boxes this
+    // run stored or imported, and for every other box the record on disk at that moment,
+    // whatever the start-up could load.
+    void theSaveKeepsWhatThisRunDidNotChange_data()
+    {
+        QTest::addColumn<QByteArray>("startUpColors"); // "-": no file; "": the shipped one
+        QTest::addColumn<QByteArray>("atStart");
+        QTest::addColumn<QByteArray>("atExit"); // written meanwhile, as by another copy
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("yes"); // the answer to the Exit question
+        QTest::addColumn<QByteArray>("expected");
+
+        const QByteArray file = userColoursWith({});
+        const QByteArray stored = userColoursWith({ { 23, "FF8000" } });
+        const QByteArray all123456 = QByteArray("\"123456\"\r\n").repeated(14);
+        QTest::newRow("one copy, a file that loaded")
+            << QByteArray() << file << QByteArray() << "Exit" << true << stored;
+        QTest::newRow("no StartUpColors")
+            << QByteArray("-") << file << QByteArray() << "Exit" << true << stored;
+        QTest::newRow("bad StartUpColors")
+            << QByteArray("\"zz\"") << file << QByteArray() << "Exit" << true << stored;
+        // Loading stops at box 30, which is written as it stands; the boxes after it are kept.
+        QTest::newRow("bad record in UserDefColors.col")
+            << QByteArray() << userColoursWith({ { 30, "xyz" } }) << QByteArray() << "Exit" << true
+            << userColoursWith({ { 23, "FF8000" }, { 30, "0F0000" } });
+        QTest::newRow("another copy stored box 30")
+            << QByteArray() << file << userColoursWith({ { 30, "ABCDEF" } }) << "Exit" << true
+            << userColoursWith({ { 23, "FF8000" }, { 30, "ABCDEF" } });
+        QTest::newRow("another copy stored box 23")
+            << QByteArray() << file << userColoursWith({ { 23, "ABCDEF" } }) << "Exit" << true
+            << stored;
+        QTest::newRow("file gone meanwhile")
+            << QByteArray() << file << QByteArray("-") << "Exit" << true << stored;
+        // An import is this run's change as much as a store (Dusk.col: all boxes 123456).
+        QTest::newRow("import, then a store")
+            << QByteArray() << file << userColoursWith({ { 30, "ABCDEF" } }) << "import" << true
+            << all123456.left(20) + "\"FF8000\"\r\n" + all123456.left(110);
+        QTest::newRow("session end, Yes")
+            << QByteArray() << file << QByteArray() << "session" << true << stored;
+        QTest::newRow("session end, No")
+            << QByteArray() << file << QByteArray() << "session" << false << file;
+        QTest::newRow("session end, no questions")
+            << QByteArray() << file << QByteArray() << "session, no questions" << false << stored;
+        for (const char *signal : { "SIGTERM", "SIGHUP", "SIGINT" })
+            QTest::newRow(signal) << QByteArray() << file << QByteArray() << signal << false
+                                  << stored;
+    }
+
+    void theSaveKeepsWhatThisRunDidNotChange()
+    {
+        QFETCH(QByteArray, startUpColors);
+        QFETCH(QByteArray, atStart);
+        QFETCH(QByteArray, atExit);
+        QFETCH(QString, ending);
+        const int signal = ending == QLatin1String("SIGTERM") ? SIGTERM
+            : ending == QLatin1String("SIGHUP")               ? SIGHUP
+            : ending == QLatin1String("SIGINT")               ? SIGINT
+                                                              : 0;
+        const bool session = ending.startsWith(QLatin1String("session"));
+        QFETCH(bool, yes);
+        QFETCH(QByteArray, expected);
+
+        FakePlatform fake;
+        fake.copyShippedData();
+        if (startUpColors == "-")
+            QVERIFY(QFile::remove(fake.path(QStringLiteral("StartUpColors"))));
+        else if (!startUpColors.isEmpty())
+            fake.writeFile(QStringLiteral("StartUpColors"), startUpColors);
+        fake.writeFile(UserFile, atStart);
+        fake.writeFile(QStringLiteral("Dusk.col"), QByteArray("\"563412\"\r\n").repeated(14));
+        frmTintora window;
+        window.show();
+        if (ending == QLatin1String("import")) {
+            QPointer<frmSavetxt> schemes = frmSavetxt::open(window, 0);
+            schemes->Combo1->setText(QStringLiteral("Dusk.col"));
+            schemes->cmdOpen->click();
+        }
+        window.Picture1[1]->setBackColor(RGB(255, 128, 0));
+        store(window, 1, 23);
+        if (atExit == "-")
+            QVERIFY(QFile::remove(fake.path(UserFile)));
+        else if (!atExit.isEmpty())
+            fake.writeFile(UserFile, atExit);
+
+        fake.answers = { yes ? Answer::Yes : Answer::No };
+        bool ended = true;
+        if (session) {
+            ended = window.commitSessionData(ending == QLatin1String("session"));
+        } else if (signal == 0) {
+            window.close();
+        } else {
+            // As the program wires it.
+            std::optional<bool> result;
+            platform::onTerminationRequest(&window, [&] { result = window.endOnRequest(); });
+            QVERIFY(::raise(signal) == 0);
+            QTRY_VERIFY(result.has_value());
+            ended = *result;
+        }
+
+        QCOMPARE(fake.readFile(UserFile), expected);
+        const bool asked = signal == 0 && ending != QLatin1String("session, no questions");
+        QCOMPARE(ended, yes || !asked);
+        QCOMPARE(fake.shown.size(), asked ? 1 : 0);
+        // After the answer, the close that ends the program asks nothing more.
+        if (session || signal != 0) {
+            fake.answers = { Answer::No };
+            window.close();
+            QCOMPARE(window.isVisible(), !ended);
+            QCOMPARE(fake.shown.size(), (asked ? 1 : 0) + (ended ? 0 : 1));
+        }
     }
 
     void aReadOnlyProgramFolderKeepsTheOldFile()

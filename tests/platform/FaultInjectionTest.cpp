@@ -195,12 +195,16 @@ private slots:
             steps = files.steps;
             newBytes = fake.readFile(UserFile);
         }
-        QCOMPARE(steps, stepsOfAWrite());
+        // The records on disk are read first, for the boxes this run did not change.
+        QStringList reading { QStringLiteral("open in") };
+        for (int i = 0; i < 14; ++i)
+            reading.append(QStringLiteral("read"));
+        QCOMPARE(steps, stepsOfAWrite(reading));
         QCOMPARE(newBytes.size(), 140);
         QVERIFY(newBytes != oldBytes);
 
         for (int n = 1; n <= steps.size(); ++n)
-            WALK_STEP(exitSaveFailsAt(n, fault, oldBytes, newBytes), n, steps);
+            WALK_STEP(exitSaveFailsAt(n, fault, oldBytes, newBytes, n <= reading.size()), n, steps);
     }
 
     void exportToANewFileWalk_data() { addFaultRows(); }
@@ -316,8 +320,10 @@ private slots:
     }
 
 private:
+    // A record that cannot be read back is written as its box stands, which here is the same:
+    // then the save succeeds (readingStep).
     void exitSaveFailsAt(int n, const FileError &fault, const QByteArray &oldBytes,
-                         const QByteArray &newBytes)
+                         const QByteArray &newBytes, bool readingStep)
     {
         FakePlatform fake;
         fake.copyShippedData();
@@ -336,6 +342,12 @@ private:
         }
 
         checkNothingHalfWritten(before, folderContents(fake), UserFile, newBytes);
+        if (readingStep) {
+            QCOMPARE(fake.readFile(UserFile), newBytes);
+            QCOMPARE(fake.shown.size(), 1);
+            QVERIFY(!window.isVisible());
+            return;
+        }
         QCOMPARE(fake.readFile(UserFile), oldBytes);
         QCOMPARE(fake.shown.size(), 2);
         QCOMPARE(fake.shown[1].prompt,

@@ -1,0 +1,208 @@
+// Files the program must not change or cannot read as text (read-only files, FIFOs, devices,
+// folders), leftovers of a killed save, and folder and file names that are bytes, not text.
+#include "chart/frmTintora.h"
+#include "platform/Services.h"
+#include "schemes/frmSavetxt.h"
+#include "support/FakePlatform.h"
+#include "support/TestRegistry.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+using namespace swatchly;
+using platform::Answer;
+using swatchly::test::FakePlatform;
+
+namespace {
+
+const QByteArray Scheme = QByteArray("\"563412\"\r\n").repeated(14);
+
+// Puts a FIFO, a link to /dev/zero, a folder, or a scheme with the octal mode kind at path.
+bool place(const std::string &path, const QString &kind)
+{
+    ::unlink(path.c_str());
+    if (kind == QLatin1String("FIFO"))
+        return ::mkfifo(path.c_str(), 0644) == 0;
+    if (kind == QLatin1String("/dev/zero"))
+        return ::symlink("/dev/zero", path.c_str()) == 0;
+    if (kind == QLatin1String("folder"))
+        return ::mkdir(path.c_str(), 0755) == 0;
+    std::ofstream(path) << Scheme.constData();
+    return ::chmod(path.c_str(), kind.toUInt(nullptr, 8)) == 0;
+}
+
+// The kind, mode and bytes of what lies at name.
+QByteArray stateOf(const FakePlatform &fake, const QString &name)
+{
+    struct stat status
+    {
+    };
+    ::lstat(platform::pathBytes(fake.path(name)).c_str(), &status);
+    return QByteArray::number(status.st_mode, 8) + ' ' +
+        (S_ISREG(status.st_mode) ? fake.readFile(name) : QByteArray());
+}
+
+// Runs an operation of the scheme window on name, answering Yes to its question.
+void inSchemeWindow(frmTintora &main, FakePlatform &fake, const QString &operation,
+                    const QString &name)
+{
+    QPointer<frmSavetxt> window = frmSavetxt::open(main, operation == QLatin1String("export"));
+    const int listed = window->Combo1->findText(name);
+    if (listed >= 0)
+        emit window->Combo1->activated(listed);
+    else
+        window->Combo1->setText(name);
+    fake.answers = { Answer::Yes };
+    (operation == QLatin1String("import")       ? window->cmdOpen
+         : operation == QLatin1String("export") ? window->cmdSave
+                                                : window->cmdDelete)
+        ->click();
+    if (window)
+        window->close();
+}
+
+} // namespace
+
+class StoredFilesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    // Each refusal takes the failure path its operation has, at once, and leaves the file be.
+    void filesThatMayNotBeChangedOrReadFailAtOnce_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message"); // how the last message starts; "" for none
+
+        const char *user = "UserDefColors.col";
+        const char *cannotSave = "Your Users Special Colors could not be saved";
+        const char *problem = "There was a problem with this file! 70Permission denied";
+        QTest::newRow("save, read-only") << "save" << user << "444" << cannotSave;
+        QTest::newRow("save, mode 000") << "save" << user << "0" << cannotSave;
+        QTest::newRow("save, FIFO") << "save" << user << "FIFO" << cannotSave;
+        QTest::newRow("export over read-only") << "export"
+                                               << "Dusk.col"
+                                               << "444" << problem;
+        QTest::newRow("delete read-only") << "delete"
+                                          << "Dusk.col"
+                                          << "444" << problem;
+        QTest::newRow("export over FIFO") << "export"
+                                          << "Dusk.col"
+                                          << "FIFO"
+                                          << "";
+        for (const char *kind : { "FIFO", "/dev/zero", "folder" })
+            QTest::addRow("import %s", kind) << "import"
+                                             << "Dusk.col" << kind << "Error Openning File";
+        for (const char *file : { "StartUpColors", user, "ListBoxColorNames.txt" })
+            for (const char *kind : { "FIFO", "/dev/zero" })
+                QTest::addRow("start, %s %s", file, kind) << "start" << file << kind << "";
+    }
+
+    void filesThatMayNotBeChangedOrReadFailAtOnce()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+
+        FakePlatform fake;
+        fake.copyShippedData();
+        QVERIFY(place(platform::pathBytes(fake.path(name)), kind));
+        const QByteArray before = stateOf(fake, name);
+        QElapsedTimer clock;
+        clock.start();
+        frmTintora main;
+        main.show();
+        if (operation == QLatin1String("save")) {
+            QTest::mouseClick(main.Picture1[23], Qt::RightButton, Qt::ShiftModifier);
+            fake.answers = { Answer::Yes, Answer::No };
+            main.close();
+            QVERIFY(main.isVisible()); // the user chose to stay
+        } else if (operation != QLatin1String("start")) {
+            inSchemeWindow(main, fake, operation, name);
+        }
+
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(stateOf(fake, name), before);
+        QCOMPARE(fake.shown.isEmpty() ? QString() : fake.shown.last().prompt.left(message.size()),
+                 message);
+        if (operation == QLatin1String("start"))
+            QCOMPARE(main.Combo1->listCount(), 0); // the loading stopped at or before the names
+    }
+
+    void leftoversOfAKilledSaveGoAtTheNextStart()
+    {
+        FakePlatform fake;
+        const QStringList leftovers { ".swatchly-0a1b2c.tmp", "UserDefColors.col.9f8e7d.tmp" };
+        const QStringList kept { ".swatchly-0A1B2C.tmp", ".swatchly-12345.tmp", "notes.tmp",
+                                 "Dusk.col.xyz123.tmp", "UserDefColors.col" };
+        const timeval hourAgo[2] { { ::time(nullptr) - 3600, 0 }, { ::time(nullptr) - 3600, 0 } };
+        for (const QString &name : leftovers + kept) {
+            fake.writeFile(name, Scheme);
+            QVERIFY(::utimes(platform::pathBytes(fake.path(name)).c_str(), hourAgo) == 0);
+        }
+        // A young one may belong to a save that another copy is making.
+        const QString young = QStringLiteral(".swatchly-123456.tmp");
+        fake.writeFile(young, Scheme);
+
+        frmTintora main;
+
+        for (const QString &name : leftovers + kept + QStringList { young })
+            QVERIFY2(fake.exists(name) != leftovers.contains(name), qPrintable(name));
+    }
+
+    // A backslash or a byte that is not UTF-8 in the folder's or a scheme's name changes
+    // nothing: the data files are found, the scheme is listed, imports and is deleted.
+    void namesThatAreNotTextWork_data()
+    {
+        QTest::addColumn<QByteArray>("folder");
+        QTest::addColumn<QByteArray>("scheme");
+        QTest::newRow("backslash") << QByteArray("back\\slash") << QByteArray("plain.col");
+        QTest::newRow("not UTF-8") << QByteArray("caf\xe9") << QByteArray("caf\xe9.col");
+    }
+
+    void namesThatAreNotTextWork()
+    {
+        QFETCH(QByteArray, folder);
+        QFETCH(QByteArray, scheme);
+        FakePlatform fake;
+        fake.copyShippedData();
+        const std::string path = platform::pathBytes(fake.folder()) + '/' + folder.toStdString();
+        const QString pathText = platform::pathText(path);
+        QCOMPARE(platform::pathBytes(pathText), path);
+        std::filesystem::create_directory(path);
+        for (const QString &name : platform::shippedDataFileNames())
+            std::filesystem::copy_file(platform::pathBytes(fake.path(name)),
+                                       path + '/' + name.toStdString());
+        QVERIFY(place(path + '/' + scheme.toStdString(), QStringLiteral("644")));
+        QCOMPARE(platform::resolveProgramFolder(pathText, fake.path("home"), {}), pathText);
+        platform::setProgramFolder(pathText);
+
+        frmTintora main;
+        QVERIFY(main.Combo1->listCount() > 0);
+        inSchemeWindow(main, fake, QStringLiteral("import"),
+                       platform::pathText(scheme.toStdString()));
+        QCOMPARE(main.Picture1[30]->backColor(), RGB(0x12, 0x34, 0x56));
+        inSchemeWindow(main, fake, QStringLiteral("delete"),
+                       platform::pathText(scheme.toStdString()));
+        QCOMPARE(fake.shown.size(), 1); // only the question before the delete
+        QVERIFY(!std::filesystem::exists(path + '/' + scheme.toStdString()));
+        std::filesystem::remove_all(path);
+    }
+};
+
+SWATCHLY_TEST(StoredFilesTest)
+#include "StoredFilesTest.moc"
