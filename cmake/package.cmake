@@ -24,8 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The fixed layout is drawn for the Liberation faces; without them Qt falls back to others.
 # Qt's Wayland plugin lets the program run natively on a Wayland desktop rather than through
-# XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
+# XWayland; there the colour dialog's Pick Screen Color asks the desktop portal for the colour.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland, xdg-desktop-portal")
 # The summary above becomes the first line; CPack indents these paragraphs.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Swatchly is a small, fast desktop colour picker for web pages. Pick a colour
