@@ -1,4 +1,4 @@
-#include "schemes/core/Fields.h"
+#include "core/Fields.h"
 
 #include <benchmark/benchmark.h>
 

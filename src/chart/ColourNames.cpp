@@ -2,7 +2,7 @@
 #include "chart/frmTintora.h"
 
 #include "platform/Services.h"
-#include "schemes/core/ColourNames.h"
+#include "core/ColourNames.h"
 
 namespace swatchly {
 

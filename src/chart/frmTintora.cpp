@@ -3,7 +3,7 @@
 #include "platform/Files.h"
 #include "platform/Geometry.h"
 #include "platform/Services.h"
-#include "schemes/core/ColourRecords.h"
+#include "core/ColourRecords.h"
 #include "tooltips/cToolTip.h"
 
 #include <QAction>

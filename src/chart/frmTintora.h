@@ -19,11 +19,11 @@
 #pragma once
 
 #include "chart/TypeAheadCombo.h"
-#include "colour/Colour.h"
+#include "core/Colour.h"
 #include "platform/CommonDialog.h"
 #include "platform/Controls.h"
 #include "platform/Toolbar.h"
-#include "schemes/core/FileError.h"
+#include "core/FileError.h"
 
 #include <QIcon>
 #include <QWidget>

@@ -3,7 +3,7 @@
 // is reported as a failure of Show…() when CancelError is set, as the classic control did.
 #pragma once
 
-#include "colour/Colour.h"
+#include "core/Colour.h"
 
 #include <QObject>
 #include <QString>

@@ -10,7 +10,7 @@
 // modifier mask (1 Shift, 2 Ctrl, 4 Alt).
 #pragma once
 
-#include "colour/Colour.h"
+#include "core/Colour.h"
 
 #include <QCheckBox>
 #include <QComboBox>

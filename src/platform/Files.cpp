@@ -1,6 +1,6 @@
 #include "platform/Files.h"
 
-#include "schemes/core/Fields.h"
+#include "core/Fields.h"
 
 #include <algorithm>
 #include <cerrno>

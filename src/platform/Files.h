@@ -12,8 +12,8 @@
 // the user) is neither replaced nor deleted (70).
 #pragma once
 
-#include "schemes/core/Fields.h"
-#include "schemes/core/FileError.h"
+#include "core/Fields.h"
+#include "core/FileError.h"
 
 #include <memory>
 #include <optional>

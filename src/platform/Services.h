@@ -5,7 +5,7 @@
 // never reach Qt's dialogs, the clipboard or the process launcher directly.
 #pragma once
 
-#include "colour/Colour.h"
+#include "core/Colour.h"
 
 #include <QDateTime>
 #include <QFont>

@@ -3,7 +3,7 @@
 #include "chart/frmTintora.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
-#include "schemes/core/ColourRecords.h"
+#include "core/ColourRecords.h"
 #include "schemes/frmSavetxt.h"
 
 namespace swatchly {

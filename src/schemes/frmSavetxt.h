@@ -15,7 +15,7 @@
 #include "chart/TypeAheadCombo.h"
 #include "platform/Controls.h"
 #include "schemes/clsFindFile.h"
-#include "schemes/core/FileError.h"
+#include "core/FileError.h"
 
 #include <QWidget>
 

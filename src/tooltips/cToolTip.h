@@ -8,7 +8,7 @@
 // attached earlier and on a tip that is showing.
 #pragma once
 
-#include "colour/Colour.h"
+#include "core/Colour.h"
 
 #include <QRect>
 #include <QString>

@@ -2,8 +2,8 @@
 // becomes an "&H" text (HTML order, storage order, names-list value) on arbitrary bytes.
 #include "FuzzCheck.h"
 
-#include "colour/Colour.h"
-#include "schemes/core/ColourNames.h"
+#include "core/Colour.h"
+#include "core/ColourNames.h"
 
 #include <cstddef>
 #include <cstdint>

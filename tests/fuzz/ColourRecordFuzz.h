@@ -4,9 +4,9 @@
 
 #include "FuzzCheck.h"
 
-#include "colour/Colour.h"
-#include "schemes/core/ColourRecords.h"
-#include "schemes/core/Fields.h"
+#include "core/Colour.h"
+#include "core/ColourRecords.h"
+#include "core/Fields.h"
 
 #include <algorithm>
 #include <cctype>

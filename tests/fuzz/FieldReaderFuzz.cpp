@@ -4,7 +4,7 @@
 // writer can represent it (no double quote inside).
 #include "FuzzCheck.h"
 
-#include "schemes/core/Fields.h"
+#include "core/Fields.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // value as choosing its name reads it.
 #include "FuzzCheck.h"
 
-#include "schemes/core/ColourNames.h"
-#include "schemes/core/Fields.h"
+#include "core/ColourNames.h"
+#include "core/Fields.h"
 
 #include <array>
 #include <cstddef>

@@ -8,7 +8,7 @@
 #include "chart/frmTintora.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
-#include "schemes/core/Fields.h"
+#include "core/Fields.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "colour/Colour.h"
+#include "core/Colour.h"
 
 #include <algorithm>
 

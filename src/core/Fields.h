@@ -8,7 +8,7 @@
 // Asking for a field when no text is left is the failure "Input past end of file".
 #pragma once
 
-#include "schemes/core/FileError.h"
+#include "core/FileError.h"
 
 #include <cstddef>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "support/TestRegistry.h"
 
-#include "schemes/core/Fields.h"
+#include "core/Fields.h"
 
 #include <QTest>
 

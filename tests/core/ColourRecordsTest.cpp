@@ -1,8 +1,8 @@
 #include "support/TestRegistry.h"
 
-#include "schemes/core/ColourNames.h"
-#include "schemes/core/ColourRecords.h"
-#include "schemes/core/Fields.h"
+#include "core/ColourNames.h"
+#include "core/ColourRecords.h"
+#include "core/Fields.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "schemes/core/ColourNames.h"
+#include "core/ColourNames.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // colour as six hex digits in RRGGBB order (the first two characters are not read).
 #pragma once
 
-#include "colour/Colour.h"
+#include "core/Colour.h"
 
 #include <optional>
 #include <string_view>

@@ -4,8 +4,8 @@
 // BBGGRR (scheme files written by export). An empty field is an empty box (ButtonFace).
 #pragma once
 
-#include "colour/Colour.h"
-#include "schemes/core/FileError.h"
+#include "core/Colour.h"
+#include "core/FileError.h"
 
 #include <optional>
 #include <string_view>

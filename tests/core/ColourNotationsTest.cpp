@@ -1,6 +1,6 @@
 #include "support/TestRegistry.h"
 
-#include "colour/Colour.h"
+#include "core/Colour.h"
 
 #include <QTest>
 

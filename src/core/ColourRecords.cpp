@@ -1,4 +1,4 @@
-#include "schemes/core/ColourRecords.h"
+#include "core/ColourRecords.h"
 
 namespace swatchly {
 
