@@ -60,8 +60,8 @@ void frmTintora::ShowColorsInHexDecTextBoxes()
 void frmTintora::txtHexValue_Change()
 {
     platform::clipboardClear();
-    platform::clipboardSetText(QStringLiteral("\"#") + txtHexValue->text().left(6) +
-                               QStringLiteral("\""));
+    platform::clipboardSetText(
+        QString::fromStdString(quotedHtml(txtHexValue->text().toStdString())));
 }
 
 void frmTintora::Slide_Change(int Index)

@@ -106,12 +106,35 @@ std::optional<ColourValue> parseHtmlOrder(std::string_view rrggbb)
 
 std::string quotedHtml(std::string_view hexText)
 {
-    return "\"#" + std::string(hexText.substr(0, 6)) + "\"";
+    constexpr std::size_t Characters = 6;
+    std::size_t units = 0;
+    std::size_t end = 0;
+    while (end < hexText.size()) {
+        // The length of the UTF-8 sequence from its first byte; a stray byte counts alone.
+        const auto lead = static_cast<unsigned char>(hexText[end]);
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::size_t width = length == 4 ? 2 : 1;
+        if (units + width > Characters)
+            break;
+        units += width;
+        end = std::min(end + length, hexText.size());
+    }
+    return "\"#" + std::string(hexText.substr(0, end)) + "\"";
 }
 
 std::string decimalTriple(int red, int green, int blue)
 {
-    return std::to_string(red) + "," + std::to_string(green) + "," + std::to_string(blue);
+    return decimalTriple(std::to_string(red), std::to_string(green), std::to_string(blue));
+}
+
+std::string decimalTriple(std::string_view red, std::string_view green, std::string_view blue)
+{
+    std::string text(red);
+    text += ',';
+    text += green;
+    text += ',';
+    text += blue;
+    return text;
 }
 
 } // namespace swatchly

@@ -2,8 +2,10 @@
 //
 // A colour value is a signed 32-bit integer: red in the low byte, then green, then blue; the
 // high byte is 0 for a plain colour. One other value is in use, ButtonFace (0x8000000F), the
-// system colour that marks an empty colour box. The notations below are the only ways the
-// program writes or reads a colour as text.
+// system colour that marks an empty colour box. Here are the value, its channels, and the
+// texts of a colour: hex pairs, the decimal number, the "&H" notations and their reading, the
+// clipboard texts and ColorToHex. The records of the data files (ColourRecords.h) and the
+// values of the names list (ColourNames.h) are built on them.
 #pragma once
 
 #include <cstdint>
@@ -63,11 +65,15 @@ std::optional<ColourValue> parseAmpH(std::string_view text);
 // The colour of six hex digits in HTML order, or nothing when they do not make a number.
 std::optional<ColourValue> parseHtmlOrder(std::string_view rrggbb);
 
-// A double quote, "#", the first six characters of hexText, a double quote.
+// A double quote, "#", the first six characters of hexText, a double quote. hexText is UTF-8, as
+// typed into the hex display; its characters are counted as the display counts them, one
+// beyond U+FFFF as two, and one that would reach past the sixth is left out.
 std::string quotedHtml(std::string_view hexText);
 
 // "255,128,0"
 std::string decimalTriple(int red, int green, int blue);
+// The three channel texts joined by commas, as the decimal boxes hold them: "12.5,0,255".
+std::string decimalTriple(std::string_view red, std::string_view green, std::string_view blue);
 
 } // namespace swatchly
 

@@ -231,6 +231,41 @@ private slots:
         QCOMPARE(q(decimalTriple(255, 128, 0)), QStringLiteral("255,128,0"));
         QCOMPARE(q(decimalTriple(0, 0, 0)), QStringLiteral("0,0,0"));
     }
+
+    // The hex display is a text box the user may type into; the six characters quoted are the
+    // first six the box shows.
+    void clipboardTextsCountCharactersAsTheDisplayDoes_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("quoted");
+
+        const QString accents = QStringLiteral("\u00e9\u00e8\u00ea\u00eb\u00e0\u00e2\u00e7");
+        QTest::newRow("two-byte characters") << accents << accents.left(6);
+        QTest::newRow("three-byte characters")
+            << QStringLiteral("\u65e5\u672c\u8a9e\u306e\u6587\u5b57\u5217")
+            << QStringLiteral("\u65e5\u672c\u8a9e\u306e\u6587\u5b57");
+        QTest::newRow("beyond U+FFFF counts twice") << QStringLiteral("a\U0001F600b\U0001F600c")
+                                                    << QStringLiteral("a\U0001F600b\U0001F600");
+        QTest::newRow("no half character at the end")
+            << QStringLiteral("ab\U0001F600c\U0001F600d") << QStringLiteral("ab\U0001F600c");
+        QTest::newRow("mixed") << QStringLiteral("F\u00e98\u65e50\r\nHex Value")
+                               << QStringLiteral("F\u00e98\u65e50\r");
+    }
+
+    void clipboardTextsCountCharactersAsTheDisplayDoes()
+    {
+        QFETCH(QString, display);
+        QFETCH(QString, quoted);
+        QCOMPARE(QString::fromStdString(quotedHtml(display.toStdString())),
+                 QStringLiteral("\"#") + quoted + QLatin1Char('"'));
+    }
+
+    void decimalTriplesOfTypedTexts()
+    {
+        QCOMPARE(q(decimalTriple("12.5", " 7", "255")), QStringLiteral("12.5, 7,255"));
+        QCOMPARE(q(decimalTriple("", "", "")), QStringLiteral(",,"));
+        QCOMPARE(q(decimalTriple(std::to_string(255), "128", "0")), q(decimalTriple(255, 128, 0)));
+    }
 };
 
 SWATCHLY_TEST(ColourNotationsTest)

@@ -5,6 +5,7 @@
 #include "core/Colour.h"
 #include "core/ColourNames.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -89,7 +90,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (html6)
         FUZZ_CHECK(*html6 >= 0 && *html6 <= 0xFFFFFF);
 
+    // The quoted text is the start of the text, six characters of it when it is plain ASCII.
     const std::string quoted = quotedHtml(text);
-    FUZZ_CHECK(quoted.size() == 3 + std::min<std::size_t>(size, 6));
+    FUZZ_CHECK(quoted.size() >= 3 && quoted.starts_with("\"#") && quoted.ends_with('"'));
+    FUZZ_CHECK(text.starts_with(std::string_view(quoted).substr(2, quoted.size() - 3)));
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+    if (ascii)
+        FUZZ_CHECK(quoted.size() == 3 + std::min<std::size_t>(size, 6));
     return 0;
 }
