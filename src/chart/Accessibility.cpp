@@ -3,6 +3,8 @@
 // the arrow keys move.
 #include "chart/frmTintora.h"
 
+#include "core/ChartBoxes.h"
+
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -13,7 +15,6 @@ namespace {
 
 constexpr int GridColumns = 7;
 constexpr int GridRows = 5;
-constexpr int FirstUserColour = 21;
 
 const std::array<QString, 3> ChannelNames { QStringLiteral("Red"), QStringLiteral("Green"),
                                             QStringLiteral("Blue") };
@@ -33,9 +34,9 @@ void frmTintora::setUpAccessibility()
     // Each box describes its colour itself and keeps the description current.
     for (int i = 0; i < 35; ++i) {
         Picture1[static_cast<std::size_t>(i)]->setAccessibleName(
-            i < FirstUserColour
-                ? QStringLiteral("Chart colour %1").arg(i + 1)
-                : QStringLiteral("Users Special Color %1").arg(i - FirstUserColour + 1));
+            UsersSpecialColors.contains(i)
+                ? QStringLiteral("Users Special Color %1").arg(i - UsersSpecialColors.first + 1)
+                : QStringLiteral("Chart colour %1").arg(i + 1));
     }
     picColorSel->setAccessibleName(Frame2->title());
     // The current colour is shown here, not chosen: a click still takes the focus, Tab goes

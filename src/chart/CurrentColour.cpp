@@ -2,13 +2,13 @@
 // channel sliders that follow it.
 #include "chart/frmTintora.h"
 
+#include "core/ChartBoxes.h"
 #include "platform/Services.h"
 
 namespace swatchly {
 
 namespace {
 
-constexpr int FirstUserColour = 21;
 constexpr int ShiftKey = 1;
 constexpr int LeftButton = 1;
 constexpr int RightButton = 2;
@@ -24,7 +24,7 @@ void frmTintora::Picture1_MouseDown(int Index, int Button, int Shift, float, flo
 {
     if (Index < 0 || Index >= static_cast<int>(Picture1.size()))
         return;
-    if (Shift == ShiftKey && Button == RightButton && Index >= FirstUserColour) {
+    if (Shift == ShiftKey && Button == RightButton && UsersSpecialColors.contains(Index)) {
         UserColorsChanged = true;
         changedThisRun[static_cast<std::size_t>(Index)] = true;
         Picture1[static_cast<std::size_t>(Index)]->setBackColor(currentColour());

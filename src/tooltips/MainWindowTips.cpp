@@ -1,5 +1,6 @@
 // The main window's tips and their on/off switch.
 #include "chart/frmTintora.h"
+#include "core/ChartBoxes.h"
 #include "tooltips/cToolTip.h"
 
 namespace swatchly {
@@ -67,9 +68,9 @@ void frmTintora::Check1_Click()
     if (Check1->value() == 1) {
         Check1->setText(QStringLiteral("Tool Tips - (ON)"));
         Check1->setToolTip(QStringLiteral("v/ all tool tips are Activated"));
-        for (int i = 0; i <= 20; ++i)
+        for (int i = ChartColours.first; i <= ChartColours.last; ++i)
             Picture1[static_cast<std::size_t>(i)]->setToolTip(chartBox);
-        for (int i = 21; i <= 34; ++i)
+        for (int i = UsersSpecialColors.first; i <= UsersSpecialColors.last; ++i)
             use(ttUserColors)
                 .SetToolTipObj(Picture1[static_cast<std::size_t>(i)], userColours, false);
         use(ttMoreColors).SetToolTipObj(cmdShowMeColors, moreColours, false);
@@ -104,9 +105,9 @@ void frmTintora::Check1_Click()
     Check1->setText(QStringLiteral("Tool Tips - (OFF)"));
     cmdDecColVal->setToolTip(QString());
     cmdHexColVal->setToolTip(QString());
-    for (int i = 0; i <= 20; ++i)
+    for (int i = ChartColours.first; i <= ChartColours.last; ++i)
         Picture1[static_cast<std::size_t>(i)]->setToolTip(QString());
-    for (int i = 21; i <= 34; ++i)
+    for (int i = UsersSpecialColors.first; i <= UsersSpecialColors.last; ++i)
         use(ttUserColors).SetToolTipObj(Picture1[static_cast<std::size_t>(i)], QString(), false);
     use(ttMoreColors).SetToolTipObj(cmdShowMeColors, QString(), false);
     picColorSel->setToolTip(QString());
