@@ -1,128 +1,16 @@
 // Typing a colour channel by channel, in decimal or in hexadecimal.
 #include "chart/frmTintora.h"
 
+#include "core/TypedChannels.h"
 #include "platform/Services.h"
 
-#include <algorithm>
 #include <array>
-#include <optional>
-#include <string>
-#include <string_view>
 
 namespace swatchly {
 
 namespace {
 
 constexpr int FirstHexBox = 3;
-
-bool isDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
-
-// A decimal box's text read as a number: blanks around it ignored, an optional sign, digits
-// and at most one point. It is kept as its digits so that the range checks and the rounding
-// are exact, whatever the text's length.
-struct DecimalNumber
-{
-    bool negative = false;
-    std::string whole; // without leading zeros
-    std::string fraction; // without trailing zeros
-
-    bool isZero() const { return whole.empty() && fraction.empty(); }
-
-    // The whole part when it is at most 255, otherwise nothing.
-    std::optional<int> smallWhole() const
-    {
-        if (whole.size() > 3)
-            return std::nullopt;
-        const int value = whole.empty() ? 0 : std::stoi(whole);
-        if (value > 255)
-            return std::nullopt;
-        return value;
-    }
-};
-
-std::optional<DecimalNumber> readDecimal(std::string_view text)
-{
-    const auto blank = [](char ch) { return ch == ' ' || ch == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-
-    DecimalNumber number;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        number.negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    bool point = false;
-    bool digits = false;
-    for (char ch : text) {
-        if (isDigit(ch)) {
-            digits = true;
-            (point ? number.fraction : number.whole) += ch;
-        } else if (ch == '.' && !point) {
-            point = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!digits)
-        return std::nullopt;
-    number.whole.erase(0, number.whole.find_first_not_of('0'));
-    const auto last = number.fraction.find_last_not_of('0');
-    number.fraction.erase(last == std::string::npos ? 0 : last + 1);
-    return number;
-}
-
-// The corrected text of a decimal box: "0" for no number or one below 0, "255" for one above
-// 255, otherwise the text as typed.
-QString correctedDecimal(const QString &text)
-{
-    const auto number = readDecimal(text.toStdString());
-    if (!number)
-        return QStringLiteral("0");
-    if (number->negative && !number->isZero())
-        return QStringLiteral("0");
-    const auto whole = number->smallWhole();
-    if (!whole || (*whole == 255 && !number->fraction.empty()))
-        return QStringLiteral("255");
-    return text;
-}
-
-// A corrected decimal box as a channel, rounded to the nearest integer, halves to the even one.
-int channelOfDecimal(const QString &text)
-{
-    const auto number = readDecimal(text.toStdString());
-    if (!number || (number->negative && !number->isZero()))
-        return 0;
-    const auto whole = number->smallWhole();
-    if (!whole)
-        return 255;
-    int channel = *whole;
-    const std::string &fraction = number->fraction;
-    if (!fraction.empty()) {
-        // fraction has no trailing zeros, so "5" alone is exactly one half.
-        const bool aboveHalf = fraction[0] > '5' || (fraction[0] == '5' && fraction.size() > 1);
-        const bool half = fraction == "5";
-        if (aboveHalf || (half && channel % 2 == 1))
-            ++channel;
-    }
-    return std::min(channel, 255);
-}
-
-// A hexadecimal box's completed text as a channel; lower case, which only pasting brings,
-// counts like upper case.
-std::optional<int> channelOfHexPair(const QString &text)
-{
-    std::string pair = text.toStdString();
-    for (char &ch : pair) {
-        if (ch >= 'a' && ch <= 'f')
-            ch = static_cast<char>(ch - 'a' + 'A');
-    }
-    return hexPairToChannel(pair);
-}
 
 const char *channelName(std::size_t channel)
 {
@@ -143,19 +31,21 @@ void frmTintora::txtColValue_KeyPress(int Index, int &KeyAscii)
 
 void frmTintora::cmdDecColVal_Click()
 {
-    for (std::size_t f = 0; f < 3; ++f)
-        txtColValue[f]->setText(correctedDecimal(txtColValue[f]->text()));
+    auto typed = [this](std::size_t f) { return txtColValue[f]->text().toStdString(); };
+    for (std::size_t f = 0; f < 3; ++f) {
+        if (const auto corrected = decimalCorrection(typed(f)))
+            txtColValue[f]->setText(QString::fromStdString(*corrected));
+    }
 
-    const int r = channelOfDecimal(txtColValue[0]->text());
-    const int g = channelOfDecimal(txtColValue[1]->text());
-    const int b = channelOfDecimal(txtColValue[2]->text());
+    const int r = decimalChannel(typed(0));
+    const int g = decimalChannel(typed(1));
+    const int b = decimalChannel(typed(2));
     picColorSel->setBackColor(RGB(r, g, b));
     picColorSel_Change();
     ShowColorsInHexDecTextBoxes();
 
     platform::clipboardClear();
-    platform::clipboardSetText(txtColValue[0]->text() + QLatin1Char(',') + txtColValue[1]->text() +
-                               QLatin1Char(',') + txtColValue[2]->text());
+    platform::clipboardSetText(QString::fromStdString(decimalTriple(typed(0), typed(1), typed(2))));
 }
 
 void frmTintora::cmdHexColVal_Click()
@@ -165,12 +55,7 @@ void frmTintora::cmdHexColVal_Click()
     // The completed texts need no writing back: the new colour rewrites all six boxes.
     std::array<int, 3> channels {};
     for (std::size_t f = 0; f < 3; ++f) {
-        QString text = txtColValue[FirstHexBox + f]->text();
-        if (text.size() < 2)
-            text.prepend(QLatin1Char('0'));
-        if (text == QLatin1String("0"))
-            text = QStringLiteral("00");
-        const auto channel = channelOfHexPair(text);
+        const auto channel = hexChannel(txtColValue[FirstHexBox + f]->text().toStdString());
         if (!channel) {
             platform::TextBox *box = txtColValue[FirstHexBox + f];
             platform::msgBox(QStringLiteral("The %1 value \"%2\" is not a hexadecimal number "
