@@ -99,6 +99,32 @@ QByteArray userColoursWith(const QMap<int, QByteArray> &changes, int records = 1
     return bytes;
 }
 
+// The program folder most tests start from: the shipped data with userColoursFile() as the
+// Users Special Colors.
+struct UserColoursFolder
+{
+    UserColoursFolder()
+    {
+        fake.copyShippedData();
+        fake.writeFile(UserFile, userColoursFile());
+    }
+
+    FakePlatform fake;
+};
+
+// The main window loaded from that folder.
+struct LoadedWindow : UserColoursFolder
+{
+    // Shows the window; false when it does not come up.
+    bool show()
+    {
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
+
+    frmTintora window;
+};
+
 } // namespace
 
 class ExitTest : public QObject
@@ -118,12 +144,10 @@ private slots:
     void endingTheSessionSavesWithoutAsking()
     {
         QFETCH(bool, stored);
-        FakePlatform fake;
-        fake.copyShippedData();
-        fake.writeFile(UserFile, userColoursFile());
-        frmTintora window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        LoadedWindow loaded;
+        QVERIFY(loaded.show());
+        FakePlatform &fake = loaded.fake;
+        frmTintora &window = loaded.window;
         if (stored)
             store(window, 1, 23);
 
@@ -155,12 +179,10 @@ private slots:
     void everyWayOfClosingAsksAndNoKeepsTheWindow()
     {
         QFETCH(QString, way);
-        FakePlatform fake;
-        fake.copyShippedData();
-        fake.writeFile(UserFile, userColoursFile());
-        frmTintora window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        LoadedWindow loaded;
+        QVERIFY(loaded.show());
+        FakePlatform &fake = loaded.fake;
+        frmTintora &window = loaded.window;
         FaultyFileSystem files;
         store(window, 1, 23);
         const ColourValue current = window.currentColour();
@@ -195,12 +217,10 @@ private slots:
 
     void yesWithoutAStoreLeavesTheFileUntouched()
     {
-        FakePlatform fake;
-        fake.copyShippedData();
-        fake.writeFile(UserFile, userColoursFile());
-        frmTintora window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        LoadedWindow loaded;
+        QVERIFY(loaded.show());
+        FakePlatform &fake = loaded.fake;
+        frmTintora &window = loaded.window;
         FaultyFileSystem files;
         // Boxes filled by other means than a store, as a scheme import does, are not saved.
         window.Picture1[30]->setBackColor(RGB(1, 2, 3));
@@ -217,9 +237,8 @@ private slots:
 
     void yesAfterAStoreWritesAllFourteenBoxes()
     {
-        FakePlatform fake;
-        fake.copyShippedData();
-        fake.writeFile(UserFile, userColoursFile());
+        UserColoursFolder folder;
+        FakePlatform &fake = folder.fake;
         {
             frmTintora window;
             window.show();
@@ -261,12 +280,10 @@ private slots:
 
     void storingTheSameColourStillRewritesTheFile()
     {
-        FakePlatform fake;
-        fake.copyShippedData();
-        fake.writeFile(UserFile, userColoursFile());
-        frmTintora window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        LoadedWindow loaded;
+        QVERIFY(loaded.show());
+        FakePlatform &fake = loaded.fake;
+        frmTintora &window = loaded.window;
         store(window, 22, 22);
 
         fake.answers = { Answer::Yes };
@@ -292,9 +309,8 @@ private slots:
         QFETCH(int, failure);
         QFETCH(QString, reason);
 
-        FakePlatform fake;
-        fake.copyShippedData();
-        fake.writeFile(UserFile, userColoursFile());
+        UserColoursFolder folder;
+        FakePlatform &fake = folder.fake;
         const QStringList entriesBefore = folderEntries(fake);
         frmTintora window;
         window.show();
@@ -339,12 +355,10 @@ private slots:
 
     void aSaveThatFailsOnceSucceedsOnTheNextClose()
     {
-        FakePlatform fake;
-        fake.copyShippedData();
-        fake.writeFile(UserFile, userColoursFile());
-        frmTintora window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        LoadedWindow loaded;
+        QVERIFY(loaded.show());
+        FakePlatform &fake = loaded.fake;
+        frmTintora &window = loaded.window;
         store(window, 1, 23);
         {
             FaultyFileSystem files;
@@ -476,9 +490,8 @@ private slots:
     {
         if (::geteuid() == 0)
             QSKIP("the superuser writes into read-only folders");
-        FakePlatform fake;
-        fake.copyShippedData();
-        fake.writeFile(UserFile, userColoursFile());
+        UserColoursFolder folder;
+        FakePlatform &fake = folder.fake;
         frmTintora window;
         window.show();
         store(window, 1, 23);
