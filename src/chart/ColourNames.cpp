@@ -1,8 +1,8 @@
 // The colour-name box: type-ahead over the names list, and the found-name action.
 #include "chart/frmTintora.h"
 
-#include "platform/Services.h"
 #include "core/ColourNames.h"
+#include "platform/Services.h"
 
 namespace swatchly {
 

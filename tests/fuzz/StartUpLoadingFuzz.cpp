@@ -6,9 +6,9 @@
 #include "FuzzCheck.h"
 
 #include "chart/frmTintora.h"
+#include "core/Fields.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
-#include "core/Fields.h"
 
 #include <QApplication>
 
