@@ -1,9 +1,10 @@
 #include "chart/frmTintora.h"
 
+#include "core/ChartBoxes.h"
+#include "core/ColourRecordFile.h"
 #include "platform/Files.h"
 #include "platform/Geometry.h"
 #include "platform/Services.h"
-#include "core/ColourRecords.h"
 #include "tooltips/cToolTip.h"
 
 #include <QAction>
@@ -480,26 +481,22 @@ void frmTintora::LoadStartUpData()
         return platform::files().openForInput(platform::programFileBytes(QLatin1String(name)),
                                               error);
     };
-    // Reads count RRGGBB records into Picture1(first ..); false at the first failure.
-    auto loadColours = [this, &openFile](const char *name, int first, int count) {
+    // Reads a file of RRGGBB records into the boxes; false at the first failure, with the boxes
+    // before it loaded.
+    auto loadColours = [this, &openFile](const char *name, BoxRange boxes) {
         auto file = openFile(name);
         if (!file)
             return false;
-        for (int i = first; i < first + count; ++i) {
-            const auto field = file->readField();
-            if (!field)
-                return false;
-            const auto colour = readColourRecord(*field, DigitOrder::RRGGBB);
-            if (!colour)
-                return false;
-            Picture1[static_cast<std::size_t>(i)]->setBackColor(*colour);
-        }
-        return true;
+        const auto read =
+            readColourRecords(*file, static_cast<std::size_t>(boxes.count()), DigitOrder::RRGGBB);
+        for (std::size_t i = 0; i < read.colours.size(); ++i)
+            Picture1[static_cast<std::size_t>(boxes.first) + i]->setBackColor(read.colours[i]);
+        return !read.failure;
     };
 
-    if (!loadColours("StartUpColors", 0, 21))
+    if (!loadColours("StartUpColors", ChartColours))
         return;
-    if (!loadColours("UserDefColors.col", 21, 14))
+    if (!loadColours("UserDefColors.col", UsersSpecialColors))
         return;
 
     auto names = openFile("ListBoxColorNames.txt");

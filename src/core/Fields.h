@@ -88,6 +88,27 @@ private:
     FileError m_error;
 };
 
+// Fields as the colour-record code reads them: from an open data file, or from text held in
+// memory.
+class FieldInput
+{
+public:
+    virtual ~FieldInput() = default;
+    // The next field, or nothing with error() set.
+    virtual std::optional<std::string> readField() = 0;
+    virtual FileError error() const = 0;
+};
+
+// Fields as the colour-record code writes them, each with its line end.
+class FieldOutput
+{
+public:
+    virtual ~FieldOutput() = default;
+    // False, with error() set, when the field could not be written.
+    virtual bool writeField(std::string_view text) = 0;
+    virtual FileError error() const = 0;
+};
+
 // One field as it is written: a double quote, text, a double quote, CR LF.
 std::string fieldText(std::string_view text);
 

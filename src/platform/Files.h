@@ -22,24 +22,17 @@
 
 namespace swatchly::platform {
 
-class InputFile
+class InputFile : public FieldInput
 {
 public:
-    virtual ~InputFile() = default;
     virtual bool atEnd() = 0;
-    // The next field, or nothing with error() set.
-    virtual std::optional<std::string> readField() = 0;
-    virtual FileError error() const = 0;
 };
 
-class OutputFile
+class OutputFile : public FieldOutput
 {
 public:
-    virtual ~OutputFile() = default;
-    virtual bool writeField(std::string_view text) = 0;
     // Finishes the file and puts it in place of the old one.
     virtual bool commit() = 0;
-    virtual FileError error() const = 0;
 };
 
 class FileSystem
