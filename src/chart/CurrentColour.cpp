@@ -87,6 +87,23 @@ void frmTintora::Slide_Change(int Index)
     ShowColorsInHexDecTextBoxes();
 }
 
+std::vector<ColourValue> frmTintora::userColours() const
+{
+    std::vector<ColourValue> colours;
+    for (int i = UsersSpecialColors.first; i <= UsersSpecialColors.last; ++i)
+        colours.push_back(Picture1[static_cast<std::size_t>(i)]->backColor());
+    return colours;
+}
+
+void frmTintora::replaceUserColours(std::span<const ColourValue> colours)
+{
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        const auto index = static_cast<std::size_t>(UsersSpecialColors.first) + i;
+        Picture1[index]->setBackColor(colours[i]);
+        changedThisRun[index] = true;
+    }
+}
+
 void frmTintora::cmdSlideSel_Click()
 {
     picColorSel->setBackColor(lblSlide->backColor());

@@ -1,39 +1,34 @@
 // Closing the window and saving the Users Special Colors.
 #include "chart/frmTintora.h"
 
+#include "core/ChartBoxes.h"
+#include "core/ColourRecordFile.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
-#include "core/ColourRecords.h"
 #include "tooltips/cToolTip.h"
 
 #include <QCoreApplication>
 
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace swatchly {
 
 namespace {
 
-constexpr std::size_t FirstUserColour = 21;
-constexpr std::size_t LastUserColour = 34;
 const QString UserColoursFile = QStringLiteral("UserDefColors.col");
 
 // The Users Special Colors as UserDefColors.col holds them now, box by box; nothing for a box
-// whose record is missing or does not convert.
-std::array<std::optional<ColourValue>, 35> coloursOnDisk(const std::string &path)
+// whose record does not convert, and the list ends at the first missing record.
+std::vector<std::optional<ColourValue>> coloursOnDisk(const std::string &path)
 {
-    std::array<std::optional<ColourValue>, 35> colours;
     FileError error;
     auto file = platform::files().openForInput(path, error);
     if (!file)
-        return colours;
-    for (std::size_t i = FirstUserColour; i <= LastUserColour; ++i) {
-        const auto field = file->readField();
-        if (!field)
-            break;
-        colours[i] = readColourRecord(*field, DigitOrder::RRGGBB);
-    }
-    return colours;
+        return {};
+    return readEachColourRecord(*file, static_cast<std::size_t>(UsersSpecialColors.count()),
+                                DigitOrder::RRGGBB);
 }
 
 // Writes the 14 Users Special Colors in HTML order: the boxes this run changed as they stand,
@@ -42,20 +37,17 @@ std::array<std::optional<ColourValue>, 35> coloursOnDisk(const std::string &path
 // without a readable record on disk is written as it stands. The file layer writes beside the
 // old file and renames into place only after the last record, so a failure leaves the old file
 // whole.
-std::optional<FileError> saveUserColours(const std::array<platform::ColourBox *, 35> &boxes,
-                                         const std::array<bool, 35> &changed)
+std::optional<FileError> saveUserColours(std::span<const ColourValue> standing,
+                                         std::span<const bool> changed)
 {
     const std::string path = platform::programFileBytes(UserColoursFile);
-    const auto onDisk = coloursOnDisk(path);
+    const auto colours = keepUnchangedFromDisk(standing, changed, coloursOnDisk(path));
     FileError error;
     auto file = platform::files().openForOutput(path, error);
     if (!file)
         return error;
-    for (std::size_t i = FirstUserColour; i <= LastUserColour; ++i) {
-        const ColourValue colour = changed[i] || !onDisk[i] ? boxes[i]->backColor() : *onDisk[i];
-        if (!file->writeField(modChromel::ColorToHex(colour)))
-            return file->error();
-    }
+    if (const auto failure = writeColourRecords(*file, colours, DigitOrder::RRGGBB))
+        return failure;
     if (!file->commit())
         return file->error();
     return std::nullopt;
@@ -93,7 +85,10 @@ std::optional<FileError> frmTintora::saveStore()
 {
     if (!UserColorsChanged)
         return std::nullopt;
-    auto failure = saveUserColours(Picture1, changedThisRun);
+    const auto changed = std::span<const bool>(changedThisRun)
+                             .subspan(static_cast<std::size_t>(UsersSpecialColors.first),
+                                      static_cast<std::size_t>(UsersSpecialColors.count()));
+    auto failure = saveUserColours(userColours(), changed);
     // Saved: a later close has nothing left to save unless something is stored again.
     if (!failure)
         UserColorsChanged = false;

@@ -20,10 +20,11 @@
 
 #include "chart/TypeAheadCombo.h"
 #include "core/Colour.h"
+#include "core/FileError.h"
 #include "platform/CommonDialog.h"
 #include "platform/Controls.h"
 #include "platform/Toolbar.h"
-#include "core/FileError.h"
+#include "schemes/UserColourBoxes.h"
 
 #include <QIcon>
 #include <QWidget>
@@ -40,7 +41,7 @@ namespace swatchly {
 
 class cToolTip;
 
-class frmTintora : public QWidget
+class frmTintora : public QWidget, public UserColourBoxes
 {
     Q_OBJECT
 public:
@@ -50,6 +51,10 @@ public:
     // The current colour: the background of picColorSel.
     ColourValue currentColour() const { return picColorSel->backColor(); }
     QIcon windowIconPicture() const { return m_icon; }
+
+    // The Users Special Colors, as the scheme window imports and exports them.
+    std::vector<ColourValue> userColours() const override;
+    void replaceUserColours(std::span<const ColourValue> colours) override;
 
     // The menu bar along the top, and the area below it that holds every other control.
     QMenuBar *menuBar() const { return m_menuBar; }

@@ -1,17 +1,16 @@
-// Import and export of scheme files: the Users Special Colors, Picture1(21) to Picture1(34) of
-// the main window, read from or written to the file named in the name box.
-#include "chart/frmTintora.h"
+// Import and export of scheme files: the Users Special Colors of the main window, read from or
+// written to the file named in the name box.
+#include "core/ChartBoxes.h"
+#include "core/ColourRecordFile.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
-#include "core/ColourRecords.h"
 #include "schemes/frmSavetxt.h"
 
 namespace swatchly {
 
 namespace {
 
-constexpr int FirstUserBox = 21;
-constexpr int LastUserBox = 34;
+constexpr auto SchemeRecords = static_cast<std::size_t>(UsersSpecialColors.count());
 
 // The program saves UserDefColors.col at exit and loads it at start-up in RRGGBB order; export
 // and import of that name keep to it, so that neither side reads the other's red as blue.
@@ -47,19 +46,14 @@ void frmSavetxt::cmdOpen_Click()
         failed();
         return;
     }
-    const DigitOrder order = schemeDigitOrder(name);
-    for (int index = FirstUserBox; index <= LastUserBox; ++index) {
-        const auto field = file->readField();
-        const auto colour = field ? readColourRecord(*field, order) : std::nullopt;
-        if (!colour) {
-            file.reset();
-            failed();
-            return;
-        }
-        m_main.Picture1[static_cast<std::size_t>(index)]->setBackColor(*colour);
-        m_main.changedThisRun[static_cast<std::size_t>(index)] = true;
-    }
+    // The boxes before a failing record keep the colours they were given.
+    const auto read = readColourRecords(*file, SchemeRecords, schemeDigitOrder(name));
+    m_userColours.replaceUserColours(read.colours);
     file.reset();
+    if (read.failure) {
+        failed();
+        return;
+    }
     unload();
 }
 
@@ -124,13 +118,10 @@ void frmSavetxt::WriteFile()
         report(error);
         return;
     }
-    const DigitOrder order = schemeDigitOrder(name);
-    for (int index = FirstUserBox; index <= LastUserBox; ++index) {
-        const ColourValue colour = m_main.Picture1[static_cast<std::size_t>(index)]->backColor();
-        if (!file->writeField(colourRecordText(colour, order))) {
-            report(file->error());
-            return;
-        }
+    if (const auto failure =
+            writeColourRecords(*file, m_userColours.userColours(), schemeDigitOrder(name))) {
+        report(*failure);
+        return;
     }
     if (!file->commit())
         report(file->error());

@@ -2,7 +2,6 @@
 // the two modes. Import and export are in ImportExport.cpp, deletion in DeleteScheme.cpp.
 #include "schemes/frmSavetxt.h"
 
-#include "chart/frmTintora.h"
 #include "platform/Geometry.h"
 #include "platform/Services.h"
 
@@ -30,8 +29,9 @@ constexpr std::uint32_t DirectoryAttribute = 0x10;
 
 } // namespace
 
-frmSavetxt::frmSavetxt(frmTintora &mainWindow)
+frmSavetxt::frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours)
     : m_main(mainWindow)
+    , m_userColours(userColours)
     , m_typeAhead(TypeAheadRules {
           true,
           [this](int index) { foundSchemeName(index); },
@@ -41,7 +41,7 @@ frmSavetxt::frmSavetxt(frmTintora &mainWindow)
 {
     setObjectName(QStringLiteral("frmSavetxt"));
     setWindowTitle(QStringLiteral("Save/Replace/Delete the User Defined Color Scheme Files"));
-    setWindowIcon(mainWindow.windowIconPicture());
+    setWindowIcon(mainWindow.windowIcon());
     // A sizable border with a close box but neither minimize nor maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -171,10 +171,10 @@ void frmSavetxt::centreOnScreen()
     move(available.center() - QPoint(width() / 2, height() / 2));
 }
 
-frmSavetxt *frmSavetxt::open(frmTintora &mainWindow, int option)
+frmSavetxt *frmSavetxt::open(QWidget &mainWindow, UserColourBoxes &userColours, int option)
 {
     if (!loadedWindow)
-        loadedWindow = new frmSavetxt(mainWindow);
+        loadedWindow = new frmSavetxt(mainWindow, userColours);
     frmSavetxt *window = loadedWindow;
     window->show();
     window->optOpenSave[static_cast<std::size_t>(option == 0 ? 0 : 1)]->setValue(true);

@@ -1,5 +1,5 @@
-// The scheme file window: export the Users Special Colors (the main window's Picture1(21) to
-// Picture1(34)) to a named scheme file, import one into them, or delete one.
+// The scheme file window: export the Users Special Colors (which the main window lends it
+// through UserColourBoxes) to a named scheme file, import one into them, or delete one.
 //
 // The window is opened by the main window's Import and Export commands through open(), which
 // loads a fresh window (loading lists the program folder's ".col" files in the name box),
@@ -13,30 +13,45 @@
 #pragma once
 
 #include "chart/TypeAheadCombo.h"
-#include "platform/Controls.h"
-#include "schemes/clsFindFile.h"
 #include "core/FileError.h"
+#include "platform/Controls.h"
+#include "schemes/UserColourBoxes.h"
+#include "schemes/clsFindFile.h"
 
 #include <QWidget>
 
 #include <array>
+#include <concepts>
 #include <memory>
 
 namespace swatchly {
 
-class frmTintora;
+// A main window that holds the Users Special Colors itself, as the colour chart window does.
+template<typename Window>
+concept MainWindowWithUserColours =
+    std::derived_from<Window, QWidget> && std::derived_from<Window, UserColourBoxes>;
 
 class frmSavetxt : public QWidget
 {
     Q_OBJECT
 public:
-    // Builds and loads the window (Form_Load); open() is the usual way in.
-    explicit frmSavetxt(frmTintora &mainWindow);
+    // Builds and loads the window (Form_Load) for mainWindow, whose Users Special Colors
+    // userColours are; open() is the usual way in.
+    frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours);
+    template<MainWindowWithUserColours MainWindow>
+    explicit frmSavetxt(MainWindow &mainWindow)
+        : frmSavetxt(static_cast<QWidget &>(mainWindow), static_cast<UserColourBoxes &>(mainWindow))
+    { }
     ~frmSavetxt() override;
 
     // Shows the window (loading it first when it is not loaded), chooses optOpenSave(option)
     // and hides the main window.
-    static frmSavetxt *open(frmTintora &mainWindow, int option);
+    static frmSavetxt *open(QWidget &mainWindow, UserColourBoxes &userColours, int option);
+    template<MainWindowWithUserColours MainWindow>
+    static frmSavetxt *open(MainWindow &mainWindow, int option)
+    {
+        return open(mainWindow, mainWindow, option);
+    }
 
     // ---- Controls, named as the window's design names them ----
     platform::CommandButton *cmdOpen = nullptr;
@@ -85,7 +100,8 @@ private:
     // The one message of a failed write or delete: the text, the code and the description.
     static QString problemText(const FileError &error);
 
-    frmTintora &m_main;
+    QWidget &m_main;
+    UserColourBoxes &m_userColours;
     std::unique_ptr<clsFindFile> m_cFindFile;
     QString m_strFoundName;
     QString m_strExtension;
