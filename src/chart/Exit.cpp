@@ -46,7 +46,7 @@ std::optional<FileError> saveUserColours(std::span<const ColourValue> standing,
     auto file = platform::files().openForOutput(path, error);
     if (!file)
         return error;
-    if (const auto failure = writeColourRecords(*file, colours, DigitOrder::RRGGBB))
+    if (auto failure = writeColourRecords(*file, colours, DigitOrder::RRGGBB))
         return failure;
     if (!file->commit())
         return file->error();
