@@ -4,7 +4,7 @@
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "schemes/core/ColourRecords.h"
-#include "tooltips/cToolTip.h"
+#include "widgets/cToolTip.h"
 
 #include <QCoreApplication>
 

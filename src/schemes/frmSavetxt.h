@@ -12,10 +12,10 @@
 // keeps the RRGGBB order in which the program saves and loads it at exit and start-up.
 #pragma once
 
-#include "chart/TypeAheadCombo.h"
 #include "platform/Controls.h"
 #include "schemes/clsFindFile.h"
 #include "schemes/core/FileError.h"
+#include "widgets/TypeAheadCombo.h"
 
 #include <QWidget>
 
@@ -61,12 +61,6 @@ public:
     void cmdDelete_Click();
     void cmdExit_Click();
 
-    void Combo1_KeyPress(int &KeyAscii);
-    void Combo1_Change();
-    void Combo1_Click();
-    void Combo1_GotFocus();
-    void CompleteComboText();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -89,7 +83,6 @@ private:
     std::unique_ptr<clsFindFile> m_cFindFile;
     QString m_strFoundName;
     QString m_strExtension;
-    TypeAheadCombo m_typeAhead;
     int m_unloadMode = 0;
 };
 

@@ -1,6 +1,6 @@
 // The main window's tips and their on/off switch.
 #include "chart/frmTintora.h"
-#include "tooltips/cToolTip.h"
+#include "widgets/cToolTip.h"
 
 namespace swatchly {
 
