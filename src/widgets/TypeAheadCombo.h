@@ -19,7 +19,8 @@ class ComboBox;
 
 struct TypeAheadRules
 {
-    // A typed "." is thrown away (scheme names never hold a period).
+    // A typed "." is thrown away. Only typing is filtered: a pasted name, or one listed from
+    // the folder, may still hold a period.
     bool discardPeriod = false;
     // What a found item does while the user types.
     std::function<void(int index)> foundWhileTyping;
