@@ -6,31 +6,6 @@
 
 namespace swatchly {
 
-void frmTintora::Combo1_KeyPress(int &KeyAscii)
-{
-    m_typeAhead.Combo1_KeyPress(KeyAscii);
-}
-
-void frmTintora::Combo1_Change()
-{
-    m_typeAhead.Combo1_Change();
-}
-
-void frmTintora::Combo1_Click()
-{
-    m_typeAhead.Combo1_Click();
-}
-
-void frmTintora::Combo1_GotFocus()
-{
-    m_typeAhead.Combo1_GotFocus();
-}
-
-void frmTintora::CompleteComboText()
-{
-    m_typeAhead.CompleteComboText();
-}
-
 void frmTintora::foundColourName(int index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= ColorNameValues.size())

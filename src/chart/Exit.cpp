@@ -5,7 +5,7 @@
 #include "core/ColourRecordFile.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
-#include "tooltips/cToolTip.h"
+#include "widgets/cToolTip.h"
 
 #include <QCoreApplication>
 

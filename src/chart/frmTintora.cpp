@@ -5,7 +5,7 @@
 #include "platform/Files.h"
 #include "platform/Geometry.h"
 #include "platform/Services.h"
-#include "tooltips/cToolTip.h"
+#include "widgets/cToolTip.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -47,12 +47,6 @@ QIcon programIcon()
 
 frmTintora::frmTintora(QWidget *parent)
     : QWidget(parent)
-    , m_typeAhead(TypeAheadRules {
-          false,
-          [this](int index) { foundColourName(index); },
-          [this](int index) { foundColourName(index); },
-          [this] { picColorSel_Change(); },
-      })
 {
     setObjectName(QStringLiteral("frmTintora"));
     setWindowTitle(QStringLiteral("Swatchly"));
@@ -89,7 +83,13 @@ frmTintora::frmTintora(QWidget *parent)
     setUpAccessibility();
     connectHandlers();
     setUpCommandKeys();
-    m_typeAhead.attach(Combo1);
+    new TypeAheadCombo(Combo1,
+                       TypeAheadRules {
+                           false,
+                           [this](int index) { foundColourName(index); },
+                           [this](int index) { foundColourName(index); },
+                           [this] { picColorSel_Change(); },
+                       });
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -431,11 +431,6 @@ void frmTintora::connectHandlers()
     connect(cmdHexColVal, &QPushButton::clicked, this, &frmTintora::cmdHexColVal_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmTintora::cmdExit_Click);
     connect(mnuExit, &QAction::triggered, this, &frmTintora::mnuExit_Click);
-
-    connect(Combo1, &platform::ComboBox::keyPress, this, &frmTintora::Combo1_KeyPress);
-    connect(Combo1, &platform::ComboBox::changed, this, &frmTintora::Combo1_Change);
-    connect(Combo1, &platform::ComboBox::click, this, &frmTintora::Combo1_Click);
-    connect(Combo1, &platform::ComboBox::gotFocus, this, &frmTintora::Combo1_GotFocus);
 
     connect(cmdShowMeColors, &QPushButton::clicked, this, &frmTintora::cmdShowMeColors_Click);
     connect(cmdFont, &QPushButton::clicked, this, &frmTintora::cmdFont_Click);

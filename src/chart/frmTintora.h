@@ -14,17 +14,17 @@
 // The handlers live beside their behaviour: construction and start-up in frmTintora.cpp, the
 // current colour and sliders in CurrentColour.cpp, typed values in TypedValues.cpp, exit in
 // Exit.cpp, colour names in ColourNames.cpp, the dialogs and the clipboard viewer in
-// ChartDialogs.cpp, the tips in tooltips/, the menu and toolbar commands in commands/, and
-// what screen readers and keyboard users get in Accessibility.cpp.
+// ChartDialogs.cpp, the tips in MainWindowTips.cpp, the menu and toolbar commands in
+// Commands.cpp, and what screen readers and keyboard users get in Accessibility.cpp.
 #pragma once
 
-#include "chart/TypeAheadCombo.h"
 #include "core/Colour.h"
 #include "core/FileError.h"
 #include "platform/CommonDialog.h"
 #include "platform/Controls.h"
 #include "platform/Toolbar.h"
 #include "schemes/UserColourBoxes.h"
+#include "widgets/TypeAheadCombo.h"
 
 #include <QIcon>
 #include <QWidget>
@@ -147,12 +147,6 @@ public:
     void cmdExit_Click();
     void mnuExit_Click();
 
-    void Combo1_KeyPress(int &KeyAscii);
-    void Combo1_Change();
-    void Combo1_Click();
-    void Combo1_GotFocus();
-    void CompleteComboText();
-
     void cmdShowMeColors_Click();
     void cmdFont_Click();
     void lblShowCB_Click();
@@ -212,7 +206,6 @@ private:
     void setUpToolTips();
     void foundColourName(int index);
 
-    TypeAheadCombo m_typeAhead;
     QIcon m_icon;
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_client = nullptr;

@@ -1,36 +1,11 @@
 #include "commands/AboutBox.h"
 
-#include "chart/frmTintora.h"
 #include "platform/Services.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace modChromel {
-
-namespace {
-
-// The colour chart window the About box belongs to: the active one when there are several,
-// else the first one shown, else any.
-QWidget *chartWindow()
-{
-    QWidget *found = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (!qobject_cast<swatchly::frmTintora *>(widget))
-            continue;
-        if (widget->isActiveWindow())
-            return widget;
-        if (!found || (widget->isVisible() && !found->isVisible()))
-            found = widget;
-    }
-    return found;
-}
-
-} // namespace
-
-void ShowAboutBox()
-{
-    ShowAboutBox(chartWindow());
-}
 
 void ShowAboutBox(QWidget *owner)
 {

@@ -1,15 +1,13 @@
 // The program's About box: the platform's standard dialog with the program's title, name and
-// icon, modal to the main window.
+// icon, modal to the window that asks for it.
 #pragma once
 
 class QWidget;
 
 namespace modChromel {
 
-// Shows the About box over the colour chart window and returns when the user closes it.
-void ShowAboutBox();
-
-// The same, modal to the given owner and showing its icon.
+// Shows the About box modal to its owner, with the owner's icon (the application's without
+// an owner), and returns when the user closes it.
 void ShowAboutBox(QWidget *owner);
 
 } // namespace modChromel

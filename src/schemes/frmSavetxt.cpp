@@ -32,12 +32,6 @@ constexpr std::uint32_t DirectoryAttribute = 0x10;
 frmSavetxt::frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours)
     : m_main(mainWindow)
     , m_userColours(userColours)
-    , m_typeAhead(TypeAheadRules {
-          true,
-          [this](int index) { foundSchemeName(index); },
-          [this](int index) { foundSchemeName(index); },
-          nullptr,
-      })
 {
     setObjectName(QStringLiteral("frmSavetxt"));
     setWindowTitle(QStringLiteral("Save/Replace/Delete the User Defined Color Scheme Files"));
@@ -51,7 +45,13 @@ frmSavetxt::frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours)
 
     buildControls();
     connectHandlers();
-    m_typeAhead.attach(Combo1);
+    new TypeAheadCombo(Combo1,
+                       TypeAheadRules {
+                           true,
+                           [this](int index) { foundSchemeName(index); },
+                           [this](int index) { foundSchemeName(index); },
+                           nullptr,
+                       });
     centreOnScreen();
 
     // The window lives on the main window's boxes; it cannot outlive them.
@@ -155,11 +155,6 @@ void frmSavetxt::connectHandlers()
     for (int i = 0; i < 2; ++i)
         connect(optOpenSave[static_cast<std::size_t>(i)], &platform::OptionButton::click, this,
                 [this, i] { optOpenSave_Click(i); });
-
-    connect(Combo1, &platform::ComboBox::keyPress, this, &frmSavetxt::Combo1_KeyPress);
-    connect(Combo1, &platform::ComboBox::changed, this, &frmSavetxt::Combo1_Change);
-    connect(Combo1, &platform::ComboBox::click, this, &frmSavetxt::Combo1_Click);
-    connect(Combo1, &platform::ComboBox::gotFocus, this, &frmSavetxt::Combo1_GotFocus);
 }
 
 void frmSavetxt::centreOnScreen()
@@ -255,31 +250,6 @@ void frmSavetxt::closeEvent(QCloseEvent *event)
 void frmSavetxt::Form_QueryUnload(int &, int)
 {
     m_main.show();
-}
-
-void frmSavetxt::Combo1_KeyPress(int &KeyAscii)
-{
-    m_typeAhead.Combo1_KeyPress(KeyAscii);
-}
-
-void frmSavetxt::Combo1_Change()
-{
-    m_typeAhead.Combo1_Change();
-}
-
-void frmSavetxt::Combo1_Click()
-{
-    m_typeAhead.Combo1_Click();
-}
-
-void frmSavetxt::Combo1_GotFocus()
-{
-    m_typeAhead.Combo1_GotFocus();
-}
-
-void frmSavetxt::CompleteComboText()
-{
-    m_typeAhead.CompleteComboText();
 }
 
 void frmSavetxt::foundSchemeName(int index)

@@ -12,11 +12,11 @@
 // keeps the RRGGBB order in which the program saves and loads it at exit and start-up.
 #pragma once
 
-#include "chart/TypeAheadCombo.h"
 #include "core/FileError.h"
 #include "platform/Controls.h"
 #include "schemes/UserColourBoxes.h"
 #include "schemes/clsFindFile.h"
+#include "widgets/TypeAheadCombo.h"
 
 #include <QWidget>
 
@@ -76,12 +76,6 @@ public:
     void cmdDelete_Click();
     void cmdExit_Click();
 
-    void Combo1_KeyPress(int &KeyAscii);
-    void Combo1_Change();
-    void Combo1_Click();
-    void Combo1_GotFocus();
-    void CompleteComboText();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -105,7 +99,6 @@ private:
     std::unique_ptr<clsFindFile> m_cFindFile;
     QString m_strFoundName;
     QString m_strExtension;
-    TypeAheadCombo m_typeAhead;
     int m_unloadMode = 0;
 };
 

@@ -3,11 +3,14 @@
 #include "chart/frmTintora.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
+#include "support/WindowContents.h"
 
 #include <QTest>
 
 using namespace swatchly;
+using swatchly::test::channelBoxes;
 using swatchly::test::FakePlatform;
+using swatchly::test::sliders;
 
 namespace {
 
@@ -29,19 +32,6 @@ QList<ColourValue> boxColours(const frmTintora &window)
     for (auto *box : window.Picture1)
         colours.append(box->backColor());
     return colours;
-}
-
-QStringList channelBoxes(const frmTintora &window)
-{
-    QStringList texts;
-    for (auto *box : window.txtColValue)
-        texts.append(box->text());
-    return texts;
-}
-
-QList<int> sliders(const frmTintora &window)
-{
-    return { window.Slide[0]->value(), window.Slide[1]->value(), window.Slide[2]->value() };
 }
 
 // The user colours file with box 21 empty and box 22 holding

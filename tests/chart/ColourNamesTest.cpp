@@ -3,6 +3,7 @@
 #include "chart/frmTintora.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
+#include "support/WindowContents.h"
 
 #include <QAbstractItemView>
 #include <QTest>
@@ -13,6 +14,7 @@ using swatchly::test::FakePlatform;
 namespace {
 
 using NameList = QList<QPair<QByteArray, QByteArray>>;
+using swatchly::test::channelBoxes;
 
 constexpr ColourValue StartColour = 0x302010; // chart box 0, "102030"
 constexpr ColourValue ChartBox5 = 0x428040; // "408042"
@@ -73,14 +75,6 @@ void leaveAndComeBack(frmTintora &window)
     QVERIFY(!window.Combo1->hasFocus());
     QTest::mouseClick(window.Combo1->lineEdit(), Qt::LeftButton);
     QVERIFY(window.Combo1->hasFocus());
-}
-
-QStringList channelBoxes(const frmTintora &window)
-{
-    QStringList texts;
-    for (auto *box : window.txtColValue)
-        texts << box->text();
-    return texts;
 }
 
 } // namespace

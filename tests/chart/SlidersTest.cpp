@@ -3,22 +3,19 @@
 #include "chart/frmTintora.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
+#include "support/WindowContents.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace swatchly;
 using swatchly::test::FakePlatform;
+using swatchly::test::sliders;
 
 namespace {
 
 constexpr ColourValue White = 0xFFFFFF;
 constexpr ColourValue Black = 0x000000;
-
-QList<int> sliders(const frmTintora &window)
-{
-    return { window.Slide[0]->value(), window.Slide[1]->value(), window.Slide[2]->value() };
-}
 
 QStringList valueLabels(const frmTintora &window)
 {

@@ -3,29 +3,19 @@
 #include "chart/frmTintora.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
+#include "support/WindowContents.h"
 
 #include <QApplication>
 #include <QTest>
 
 using namespace swatchly;
+using swatchly::test::channelBoxes;
 using swatchly::test::FakePlatform;
+using swatchly::test::sliders;
 
 namespace {
 
 const QString Sentinel = QStringLiteral("held before OK");
-
-QStringList channelBoxes(const frmTintora &window)
-{
-    QStringList texts;
-    for (auto *box : window.txtColValue)
-        texts.append(box->text());
-    return texts;
-}
-
-QList<int> sliders(const frmTintora &window)
-{
-    return { window.Slide[0]->value(), window.Slide[1]->value(), window.Slide[2]->value() };
-}
 
 // Puts text into a box the way pasting does: past the key filter, within the length limit.
 void paste(platform::TextBox *box, const QString &text)

@@ -7,7 +7,7 @@
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
-#include "tooltips/TipWindow.h"
+#include "widgets/TipWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

@@ -2,6 +2,7 @@
 // order whatever order the folder gives them in, and the chosen item stays chosen.
 #include "platform/Controls.h"
 #include "support/TestRegistry.h"
+#include "support/WindowContents.h"
 
 #include <QTest>
 
@@ -9,18 +10,7 @@
 #include <random>
 
 using namespace swatchly;
-
-namespace {
-
-QStringList listOf(const platform::ComboBox &box)
-{
-    QStringList items;
-    for (int i = 0; i < box.listCount(); ++i)
-        items.append(box.list(i));
-    return items;
-}
-
-} // namespace
+using swatchly::test::listOf;
 
 class SortedListTest : public QObject
 {

@@ -4,6 +4,7 @@
 #include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestRegistry.h"
+#include "support/WindowContents.h"
 
 #include <QDir>
 #include <QPointer>
@@ -12,16 +13,9 @@
 using namespace swatchly;
 using swatchly::test::FakePlatform;
 using swatchly::test::FaultyFileSystem;
+using swatchly::test::listOf;
 
 namespace {
-
-QStringList listOf(const frmSavetxt &window)
-{
-    QStringList items;
-    for (int i = 0; i < window.Combo1->listCount(); ++i)
-        items.append(window.Combo1->list(i));
-    return items;
-}
 
 QStringList folderEntries(const FakePlatform &fake)
 {

@@ -5,6 +5,7 @@
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
+#include "support/WindowContents.h"
 
 #include <QDir>
 #include <QPointer>
@@ -14,16 +15,9 @@
 using namespace swatchly;
 using platform::twips;
 using swatchly::test::FakePlatform;
+using swatchly::test::listOf;
 
 namespace {
-
-QStringList listOf(const frmSavetxt &window)
-{
-    QStringList items;
-    for (int i = 0; i < window.Combo1->listCount(); ++i)
-        items.append(window.Combo1->list(i));
-    return items;
-}
 
 struct Enabled
 {

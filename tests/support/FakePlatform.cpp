@@ -102,10 +102,10 @@ std::optional<platform::FontChoice> FakePlatform::chooseFont(QWidget *,
     return fontAnswer;
 }
 
-void FakePlatform::showAbout(QWidget *, const QString &title, const QString &text,
+void FakePlatform::showAbout(QWidget *owner, const QString &title, const QString &text,
                              const QIcon &icon)
 {
-    aboutRequests.append({ title, text, !icon.isNull() });
+    aboutRequests.append({ owner, title, text, !icon.isNull() });
 }
 
 } // namespace swatchly::test

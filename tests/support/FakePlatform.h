@@ -58,6 +58,7 @@ public:
     QList<platform::FontChoice> fontRequests;
     struct AboutRequest
     {
+        QWidget *owner;
         QString title;
         QString text;
         bool hasIcon;

@@ -488,15 +488,7 @@ private slots:
             found << i;
             box->setText(box->list(i));
         };
-        TypeAheadCombo typeAhead({ true, setText, setText, {} });
-        typeAhead.attach(box);
-        connect(box, &platform::ComboBox::keyPress, &host,
-                [&typeAhead](int &key) { typeAhead.Combo1_KeyPress(key); });
-        connect(box, &platform::ComboBox::changed, &host,
-                [&typeAhead] { typeAhead.Combo1_Change(); });
-        connect(box, &platform::ComboBox::click, &host, [&typeAhead] { typeAhead.Combo1_Click(); });
-        connect(box, &platform::ComboBox::gotFocus, &host,
-                [&typeAhead] { typeAhead.Combo1_GotFocus(); });
+        new TypeAheadCombo(box, { true, setText, setText, {} });
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         host.activateWindow();

@@ -217,9 +217,16 @@ private slots:
     {
         FakePlatform fake;
         frmTintora window;
+        // Another owner shows its own icon.
+        QWidget other;
+        QPixmap otherIcon(16, 16);
+        otherIcon.fill(Qt::red);
+        other.setWindowIcon(QIcon(otherIcon));
         window.mnuAbout_Click(3);
-        modChromel::ShowAboutBox();
+        modChromel::ShowAboutBox(&other);
         QCOMPARE(fake.aboutRequests.size(), 2);
+        QCOMPARE(fake.aboutRequests[0].owner, &window);
+        QCOMPARE(fake.aboutRequests[1].owner, &other);
         for (const auto &about : fake.aboutRequests) {
             QCOMPARE(about.title, QStringLiteral("Pigmentor"));
             QVERIFY2(about.text.startsWith(QStringLiteral("Swatchly\n")), qPrintable(about.text));

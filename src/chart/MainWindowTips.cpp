@@ -1,7 +1,7 @@
 // The main window's tips and their on/off switch.
 #include "chart/frmTintora.h"
 #include "core/ChartBoxes.h"
-#include "tooltips/cToolTip.h"
+#include "widgets/cToolTip.h"
 
 namespace swatchly {
 

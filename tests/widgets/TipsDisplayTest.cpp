@@ -4,8 +4,8 @@
 #include "support/FakePlatform.h"
 #include "support/RealDisplay.h"
 #include "support/TestRegistry.h"
-#include "tooltips/TipWindow.h"
-#include "tooltips/cToolTip.h"
+#include "widgets/TipWindow.h"
+#include "widgets/cToolTip.h"
 
 #include <QCursor>
 #include <QElapsedTimer>

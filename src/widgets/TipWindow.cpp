@@ -1,4 +1,4 @@
-#include "tooltips/TipWindow.h"
+#include "widgets/TipWindow.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -7,6 +7,8 @@
 // says so when nothing matches. The owning window supplies what a found item does.
 #pragma once
 
+#include <QObject>
+
 #include <functional>
 
 namespace swatchly {
@@ -17,7 +19,8 @@ class ComboBox;
 
 struct TypeAheadRules
 {
-    // A typed "." is thrown away (scheme names never hold a period).
+    // A typed "." is thrown away. Only typing is filtered: a pasted name, or one listed from
+    // the folder, may still hold a period.
     bool discardPeriod = false;
     // What a found item does while the user types.
     std::function<void(int index)> foundWhileTyping;
@@ -27,27 +30,31 @@ struct TypeAheadRules
     std::function<void()> afterChoosing;
 };
 
-class TypeAheadCombo
+// Lives as a child of the box it serves and listens to the box's own events, so the window
+// that owns the box only says what a found item does.
+class TypeAheadCombo : public QObject
 {
+    Q_OBJECT
 public:
-    explicit TypeAheadCombo(TypeAheadRules rules);
+    TypeAheadCombo(platform::ComboBox *box, TypeAheadRules rules);
 
-    void attach(platform::ComboBox *box);
-
-    // The last character typed into the box was Backspace.
-    bool BackspacePressed = false;
-    // The program itself is setting ListIndex at this moment.
-    bool SettingListIndex = false;
-
-    void Combo1_KeyPress(int &KeyAscii);
-    void Combo1_Change();
-    void Combo1_Click();
-    void Combo1_GotFocus();
-    void CompleteComboText();
+    void keyPress(int &keyAscii);
+    void textChanged();
+    void itemChosen();
+    void gotFocus();
+    // Completes the text before the caret to the first item it begins, unless the program
+    // itself is choosing an item or the box already shows one.
+    void completeText();
 
 private:
-    platform::ComboBox *m_box = nullptr;
+    void chooseItem(int index);
+
+    platform::ComboBox *m_box;
     TypeAheadRules m_rules;
+    // The last character typed into the box was Backspace.
+    bool m_backspacePressed = false;
+    // The program itself is setting ListIndex at this moment.
+    bool m_settingListIndex = false;
 };
 
 } // namespace swatchly

@@ -1,7 +1,7 @@
 // The tip manager: its properties, its tools, and tips that show when the pointer rests.
 #include "support/TestRegistry.h"
-#include "tooltips/TipWindow.h"
-#include "tooltips/cToolTip.h"
+#include "widgets/TipWindow.h"
+#include "widgets/cToolTip.h"
 
 #include <QElapsedTimer>
 #include <QFontMetrics>

@@ -1,46 +1,53 @@
-#include "chart/TypeAheadCombo.h"
+#include "widgets/TypeAheadCombo.h"
 
 #include "platform/Controls.h"
 #include "platform/Services.h"
 
 namespace swatchly {
 
-TypeAheadCombo::TypeAheadCombo(TypeAheadRules rules)
-    : m_rules(std::move(rules))
-{ }
-
-void TypeAheadCombo::attach(platform::ComboBox *box)
+TypeAheadCombo::TypeAheadCombo(platform::ComboBox *box, TypeAheadRules rules)
+    : QObject(box)
+    , m_box(box)
+    , m_rules(std::move(rules))
 {
-    m_box = box;
+    connect(box, &platform::ComboBox::keyPress, this, &TypeAheadCombo::keyPress);
+    connect(box, &platform::ComboBox::changed, this, &TypeAheadCombo::textChanged);
+    connect(box, &platform::ComboBox::click, this, &TypeAheadCombo::itemChosen);
+    connect(box, &platform::ComboBox::gotFocus, this, &TypeAheadCombo::gotFocus);
 }
 
-void TypeAheadCombo::Combo1_KeyPress(int &KeyAscii)
+void TypeAheadCombo::keyPress(int &keyAscii)
 {
-    if (m_rules.discardPeriod && KeyAscii == 46)
-        KeyAscii = 0;
-    BackspacePressed = KeyAscii == 8;
+    if (m_rules.discardPeriod && keyAscii == 46)
+        keyAscii = 0;
+    m_backspacePressed = keyAscii == 8;
 }
 
-void TypeAheadCombo::Combo1_Change()
+void TypeAheadCombo::textChanged()
 {
     // Backspace deletes the completed tail; completing again would put it straight back.
-    if (BackspacePressed)
+    if (m_backspacePressed)
         return;
-    CompleteComboText();
+    completeText();
 }
 
-void TypeAheadCombo::CompleteComboText()
+void TypeAheadCombo::chooseItem(int index)
 {
-    if (SettingListIndex)
+    m_settingListIndex = true;
+    m_box->setListIndex(index);
+    m_settingListIndex = false;
+}
+
+void TypeAheadCombo::completeText()
+{
+    if (m_settingListIndex)
         return;
     if (m_box->listIndex() >= 0)
         return;
     const int typed = m_box->selStart();
     const QString prefix = m_box->text().left(typed);
     const int found = m_box->findPrefix(prefix);
-    SettingListIndex = true;
-    m_box->setListIndex(found);
-    SettingListIndex = false;
+    chooseItem(found);
     // Select the completed tail so that the next character replaces it. Without a completion
     // there is no tail: the characters after the caret are the user's own and stay unselected.
     const int tail = found >= 0 ? static_cast<int>(m_box->text().size()) - typed : 0;
@@ -49,12 +56,10 @@ void TypeAheadCombo::CompleteComboText()
         m_rules.foundWhileTyping(found);
 }
 
-void TypeAheadCombo::Combo1_Click()
+void TypeAheadCombo::itemChosen()
 {
     const int found = m_box->findPrefix(m_box->text());
-    SettingListIndex = true;
-    m_box->setListIndex(found);
-    SettingListIndex = false;
+    chooseItem(found);
     if (found >= 0 && m_rules.foundOnChoosing)
         m_rules.foundOnChoosing(found);
     if (found < 0)
@@ -66,10 +71,10 @@ void TypeAheadCombo::Combo1_Click()
         m_rules.afterChoosing();
 }
 
-void TypeAheadCombo::Combo1_GotFocus()
+void TypeAheadCombo::gotFocus()
 {
     if (!m_box->text().isEmpty())
-        Combo1_Click();
+        itemChosen();
 }
 
 } // namespace swatchly

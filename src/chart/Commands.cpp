@@ -87,7 +87,7 @@ void frmTintora::mnuExport_Click(int)
 
 void frmTintora::mnuAbout_Click(int)
 {
-    modChromel::ShowAboutBox();
+    modChromel::ShowAboutBox(this);
 }
 
 void frmTintora::mnuEmail_Click(int)

@@ -2,8 +2,8 @@
 #include "chart/frmTintora.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
-#include "tooltips/TipWindow.h"
-#include "tooltips/cToolTip.h"
+#include "widgets/TipWindow.h"
+#include "widgets/cToolTip.h"
 
 #include <QAction>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
-#include "tooltips/cToolTip.h"
+#include "widgets/cToolTip.h"
 
 #include "platform/Controls.h"
-#include "tooltips/TipWindow.h"
+#include "widgets/TipWindow.h"
 
 #include <QApplication>
 #include <QCursor>
