@@ -1,7 +1,9 @@
 // The More Colors and Font Select dialogs and the clipboard viewer.
 #include "chart/frmTintora.h"
 
-#include "platform/Services.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/Launcher.h"
+#include "platform/services/MessageBoxes.h"
 
 #include <QFontInfo>
 

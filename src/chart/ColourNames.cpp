@@ -1,7 +1,7 @@
 // The colour-name box: type-ahead over the names list, and the found-name action.
 #include "chart/frmTintora.h"
 
-#include "platform/Services.h"
+#include "platform/services/Clipboard.h"
 #include "schemes/core/ColourNames.h"
 
 namespace swatchly {

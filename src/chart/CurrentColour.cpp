@@ -2,7 +2,7 @@
 // channel sliders that follow it.
 #include "chart/frmTintora.h"
 
-#include "platform/Services.h"
+#include "platform/services/Clipboard.h"
 
 namespace swatchly {
 

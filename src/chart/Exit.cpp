@@ -1,8 +1,10 @@
 // Closing the window and saving the Users Special Colors.
 #include "chart/frmTintora.h"
 
-#include "platform/Files.h"
-#include "platform/Services.h"
+#include "platform/controls/ColourBox.h"
+#include "platform/services/Files.h"
+#include "platform/services/MessageBoxes.h"
+#include "platform/services/ProgramFolder.h"
 #include "schemes/core/ColourRecords.h"
 #include "tooltips/cToolTip.h"
 

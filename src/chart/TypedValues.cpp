@@ -1,7 +1,9 @@
 // Typing a colour channel by channel, in decimal or in hexadecimal.
 #include "chart/frmTintora.h"
 
-#include "platform/Services.h"
+#include "platform/controls/TextBox.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/MessageBoxes.h"
 
 #include <algorithm>
 #include <array>

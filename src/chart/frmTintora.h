@@ -20,9 +20,16 @@
 
 #include "chart/TypeAheadCombo.h"
 #include "colour/Colour.h"
-#include "platform/CommonDialog.h"
-#include "platform/Controls.h"
-#include "platform/Toolbar.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/ColourBox.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/Frames.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/Pictures.h"
+#include "platform/controls/Slider.h"
+#include "platform/controls/TextBox.h"
+#include "platform/controls/Toolbar.h"
+#include "platform/services/CommonDialog.h"
 #include "schemes/core/FileError.h"
 
 #include <QIcon>

@@ -1,7 +1,8 @@
 #include "commands/AboutBox.h"
 
 #include "chart/frmTintora.h"
-#include "platform/Services.h"
+#include "platform/services/Dialogs.h"
+#include "platform/services/MessageBoxes.h"
 
 #include <QApplication>
 

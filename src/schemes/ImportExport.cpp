@@ -1,8 +1,8 @@
 // Import and export of scheme files: the Users Special Colors, Picture1(21) to Picture1(34) of
 // the main window, read from or written to the file named in the name box.
 #include "chart/frmTintora.h"
-#include "platform/Files.h"
-#include "platform/Services.h"
+#include "platform/services/Files.h"
+#include "platform/services/MessageBoxes.h"
 #include "schemes/core/ColourRecords.h"
 #include "schemes/frmSavetxt.h"
 

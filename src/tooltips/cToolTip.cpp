@@ -1,6 +1,6 @@
 #include "tooltips/cToolTip.h"
 
-#include "platform/Controls.h"
+#include "platform/controls/ColourConversion.h"
 #include "tooltips/TipWindow.h"
 
 #include <QApplication>

@@ -1,5 +1,8 @@
 // More Colors and Font Select, answered OK or Cancel, and the clipboard viewer label.
 #include "chart/frmTintora.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/Dialogs.h"
+#include "platform/services/MessageBoxes.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 

@@ -6,8 +6,9 @@
 #include "FuzzCheck.h"
 
 #include "chart/frmTintora.h"
-#include "platform/Files.h"
-#include "platform/Services.h"
+#include "platform/services/Files.h"
+#include "platform/services/MessageBoxes.h"
+#include "platform/services/ProgramFolder.h"
 #include "schemes/core/Fields.h"
 
 #include <QApplication>
