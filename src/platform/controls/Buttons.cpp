@@ -30,6 +30,12 @@ OptionButton::OptionButton(QWidget *parent, const QString &name, const QString &
         if (chosen)
             emit click();
     });
+    // A click on the chosen option leaves it chosen, and is still a click on it.
+    connect(this, &QRadioButton::pressed, this, [this] { m_chosenWhenPressed = isChecked(); });
+    connect(this, &QRadioButton::clicked, this, [this] {
+        if (m_chosenWhenPressed && isChecked())
+            emit click();
+    });
 }
 
 void OptionButton::setValue(bool chosen)
@@ -43,15 +49,6 @@ void OptionButton::setValue(bool chosen)
     setAutoExclusive(false);
     setChecked(false);
     setAutoExclusive(true);
-}
-
-void OptionButton::nextCheckState()
-{
-    // A click on the chosen option leaves it chosen, and is still a click on it.
-    const bool wasChosen = isChecked();
-    QRadioButton::nextCheckState();
-    if (wasChosen && isChecked())
-        emit click();
 }
 
 } // namespace swatchly::platform

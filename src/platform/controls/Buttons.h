@@ -50,8 +50,8 @@ public:
 signals:
     void click();
 
-protected:
-    void nextCheckState() override;
+private:
+    bool m_chosenWhenPressed = false;
 };
 
 } // namespace swatchly::platform

@@ -77,6 +77,7 @@ void ComboBox::setListIndex(int index)
         return;
     const QString before = lineEdit()->text();
     if (index < 0) {
+        m_listIndex = -1;
         // Qt would empty the edit field; the typed text and caret stay as they are.
         const int start = selStart();
         const int length = selLength();

@@ -1,6 +1,6 @@
 // The common dialog control of a window: it keeps the settings of its colour and font dialogs
-// between the handler's steps and shows them through the platform's dialog service. A cancel
-// is reported as a failure of Show…() when CancelError is set, as the classic control did.
+// between the handler's steps and shows them through the platform's dialog service. Show…()
+// reports a cancel by returning false, and then leaves the settings as they were.
 #pragma once
 
 #include "colour/Colour.h"
@@ -18,14 +18,12 @@ class CommonDialog : public QObject
 public:
     CommonDialog(QWidget *owner, const QString &name);
 
-    int Flags = 0;
     ColourValue Color = 0;
     QString DialogTitle;
-    bool CancelError = false;
     QString FontName;
     double FontSize = 0;
 
-    // True when the user pressed OK; false on Cancel (a cancel error when CancelError is set).
+    // True when the user pressed OK; false on Cancel.
     bool ShowColor();
     bool ShowFont();
 
