@@ -1,5 +1,7 @@
-// What a key or mouse event means to the handlers: the character code a key types, the button
-// code of a mouse button and the mask of the modifier keys held.
+// What a key or mouse event means to the handlers. Key presses reach them as a character code
+// that the handler may set to 0 to discard the character (Backspace 8, Enter 13, Ctrl+C 3,
+// Ctrl+V 22, Ctrl+X 24, printable characters their code). Mouse-down events carry the button
+// (1 left, 2 right, 4 middle) and the modifier mask (1 Shift, 2 Ctrl, 4 Alt).
 #pragma once
 
 #include <QKeyEvent>
@@ -12,6 +14,7 @@ namespace swatchly::platform {
 // character (Delete, cursor keys, modifiers).
 int characterCode(const QKeyEvent *event);
 
+// 0 for a button other than those three.
 int mouseButtonCode(Qt::MouseButton button);
 int shiftMask(Qt::KeyboardModifiers modifiers);
 
