@@ -1,7 +1,7 @@
 // What the window benchmarks share: a program folder holding a copy of the shipped data.
 #pragma once
 
-#include "platform/Services.h"
+#include "platform/services/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

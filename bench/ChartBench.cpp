@@ -2,7 +2,7 @@
 // new colour, through the three sliders, their reactions and every display they rewrite.
 #include "BenchSupport.h"
 #include "chart/frmTintora.h"
-#include "platform/Services.h"
+#include "platform/services/Clipboard.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // start-up loading's field reader on a data file far larger than any real one.
 #include "BenchSupport.h"
 #include "chart/frmTintora.h"
-#include "platform/Files.h"
+#include "platform/services/Files.h"
 #include "schemes/clsFindFile.h"
 #include "schemes/frmSavetxt.h"
 

@@ -2,7 +2,7 @@
 // slider, and typing a colour name into the name box.
 #include "BenchSupport.h"
 #include "chart/frmTintora.h"
-#include "platform/Services.h"
+#include "platform/services/Clipboard.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 # Where an installed Swatchly puts its files. The executable goes to bin/, the files it ships
 # with to share/swatchly/, from where the program seeds each user's own data folder on its
-# first start (the program folder's rules live in src/platform/Services.cpp).
+# first start (the program folder's rules live in src/platform/services/ProgramFolder.cpp).
 include(GNUInstallDirs)
 
 # One id names the desktop entry, the icon and the AppStream data; main.cpp gives the same id
@@ -10,7 +10,7 @@ set(SWATCHLY_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/swatchly)
 
 # A moved executable no longer finds ../share/swatchly; the configured place is its second
 # guess. Only the one source that asks gets the define, so a new prefix rebuilds one file.
-set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/platform/Services.cpp APPEND PROPERTY
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/platform/services/ProgramFolder.cpp APPEND PROPERTY
     COMPILE_DEFINITIONS SWATCHLY_SHIPPED_DATA_DIR="${CMAKE_INSTALL_FULL_DATADIR}/swatchly")
 
 # Installing needs the program, not the tests: make install and make package build the

@@ -1,10 +1,11 @@
 #include "chart/frmTintora.h"
-#include "platform/CommandLine.h"
-#include "platform/Style.h"
-#include "platform/Termination.h"
+#include "help/ViewerHelpService.h"
+#include "platform/Windows.h"
+#include "platform/controls/Style.h"
+#include "platform/services/CommandLine.h"
+#include "platform/services/Termination.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QSessionManager>
 
 #include <algorithm>
@@ -33,14 +34,11 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Swatchly"));
     QApplication::setDesktopFileName(QStringLiteral("org.swatchly.swatchly"));
     QApplication::setStyle(new swatchly::platform::DeferredIconStyle);
+    swatchly::help::installHelpViewer();
 
     swatchly::frmTintora window;
     window.adjustSize();
-    if (const QScreen *screen = window.screen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
+    swatchly::platform::centreOnScreen(&window);
     window.show();
     swatchly::platform::onTerminationRequest(&window, [&window] { window.endSession(); });
 

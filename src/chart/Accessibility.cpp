@@ -2,6 +2,7 @@
 // description for each control, the Tab order, and the chart grid as one Tab stop inside which
 // the arrow keys move.
 #include "chart/frmTintora.h"
+#include "platform/controls/TextBox.h"
 
 #include "core/ChartBoxes.h"
 

@@ -1,26 +1,18 @@
 // The More Colors and Font Select dialogs and the clipboard viewer.
 #include "chart/frmTintora.h"
 
-#include "platform/Services.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/Launcher.h"
+#include "platform/services/MessageBoxes.h"
 
 #include <QFontInfo>
 
 namespace swatchly {
 
-namespace {
-
-constexpr int CC_RGBINIT = 1;
-constexpr int CC_FULLOPEN = 2;
-constexpr int CF_SCREENFONTS = 1;
-
-} // namespace
-
 void frmTintora::cmdShowMeColors_Click()
 {
-    cdColor->Flags = CC_RGBINIT | CC_FULLOPEN;
     cdColor->Color = currentColour();
     cdColor->DialogTitle = QStringLiteral("Vexel Form Creator");
-    cdColor->CancelError = true;
     if (!cdColor->ShowColor())
         return;
     // Only a plain colour may become the current colour; anything else counts as a failure
@@ -34,8 +26,6 @@ void frmTintora::cmdShowMeColors_Click()
 
 void frmTintora::cmdFont_Click()
 {
-    cdbFont->CancelError = true;
-    cdbFont->Flags = CF_SCREENFONTS;
     // The label asks for a list of faces; the dialog starts on the one actually shown.
     cdbFont->FontName = QFontInfo(lblSlide->font()).family();
     cdbFont->FontSize = lblSlide->font().pointSizeF();

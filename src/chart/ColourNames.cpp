@@ -2,7 +2,7 @@
 #include "chart/frmTintora.h"
 
 #include "core/ColourNames.h"
-#include "platform/Services.h"
+#include "platform/services/Clipboard.h"
 
 namespace swatchly {
 

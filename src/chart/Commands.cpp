@@ -4,61 +4,15 @@
 #include "commands/AboutBox.h"
 #include "commands/CHelp.h"
 #include "commands/frmSendEmail.h"
-#include "platform/Services.h"
+#include "platform/services/CommandKeys.h"
+#include "platform/services/ProgramFolder.h"
 #include "schemes/frmSavetxt.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
-
-#include <vector>
 
 namespace swatchly {
 
-namespace {
-
-// Text boxes claim Ctrl+A (select all) and other control keys for themselves before the
-// window's shortcuts are looked at. The File menu's commands are meant to work wherever the
-// focus is in the window, so their keys are kept away from the boxes.
-class CommandKeyGuard : public QObject
-{
-public:
-    CommandKeyGuard(QWidget *window, std::initializer_list<QAction *> commands)
-        : QObject(window)
-        , m_window(window)
-        , m_commands(commands)
-    {
-        qApp->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType())
-            return false;
-        if (static_cast<QWidget *>(watched)->window() != m_window)
-            return false;
-        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
-        for (const QAction *command : m_commands) {
-            if (command->isEnabled() && command->shortcuts().contains(pressed)) {
-                // Unaccepted and unseen by the box, the key goes on to the command.
-                event->ignore();
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-    std::vector<QAction *> m_commands;
-};
-
-} // namespace
-
 void frmTintora::setUpCommandKeys()
 {
-    new CommandKeyGuard(this, { mnuImport, mnuExport, mnuAbout, mnuEmail, mnuHelp });
+    platform::keepCommandKeys(this, { mnuImport, mnuExport, mnuAbout, mnuEmail, mnuHelp });
 }
 
 void frmTintora::Toolbar1_ButtonClick(const QString &Key)

@@ -3,7 +3,7 @@
 #include "chart/frmTintora.h"
 
 #include "core/ChartBoxes.h"
-#include "platform/Services.h"
+#include "platform/services/Clipboard.h"
 
 namespace swatchly {
 

@@ -3,8 +3,10 @@
 
 #include "core/ChartBoxes.h"
 #include "core/ColourRecordFile.h"
-#include "platform/Files.h"
-#include "platform/Services.h"
+#include "platform/controls/ColourBox.h"
+#include "platform/services/Files.h"
+#include "platform/services/MessageBoxes.h"
+#include "platform/services/ProgramFolder.h"
 #include "widgets/cToolTip.h"
 
 #include <QCoreApplication>

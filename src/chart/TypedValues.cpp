@@ -2,7 +2,9 @@
 #include "chart/frmTintora.h"
 
 #include "core/TypedChannels.h"
-#include "platform/Services.h"
+#include "platform/controls/TextBox.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/MessageBoxes.h"
 
 #include <array>
 

@@ -1,6 +1,7 @@
 #include "commands/AboutBox.h"
 
-#include "platform/Services.h"
+#include "platform/services/Dialogs.h"
+#include "platform/services/MessageBoxes.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "commands/CHelp.h"
 
-#include "platform/HelpViewer.h"
+#include "platform/services/Help.h"
 
 namespace swatchly {
 

@@ -1,7 +1,14 @@
 #include "commands/frmSendEmail.h"
 
-#include "platform/Geometry.h"
-#include "platform/Services.h"
+#include "platform/Windows.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/Fonts.h"
+#include "platform/controls/Geometry.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/TextBox.h"
+#include "platform/services/Clock.h"
+#include "platform/services/Launcher.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -33,15 +40,6 @@ const std::array<QString, 5> BodyOptions {
     QStringLiteral("I Do Not like the Swatchly."),
     QStringLiteral("What is the web vexel form creator?"),
 };
-
-void setBaseColour(QWidget *widget, ColourValue colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, platform::toQColor(colour));
-    // The fixed field colours are light: their text stays black under any desktop palette.
-    palette.setColor(QPalette::Text, Qt::black);
-    widget->setPalette(palette);
-}
 
 // The locale's long time format without its time zone: the general date format shows the
 // clock time only, and a zone name would only lengthen the subject line.
@@ -83,11 +81,7 @@ frmSendEmail::frmSendEmail(QWidget *parent)
     setFixedSize(twips(4890), twips(3720));
     setSizeGripEnabled(false);
     platform::setClassicFont(this, 8);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, platform::toQColor(Silver));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    platform::setWindowColours(this, Silver);
 
     const std::array<QString, 6> captions {
         QStringLiteral("Main Address"), QStringLiteral("Carbon Copy"),
@@ -106,7 +100,7 @@ frmSendEmail::frmSendEmail(QWidget *parent)
     txtMainAddresses =
         new platform::TextBox(this, QStringLiteral("txtMainAddresses"), FeedbackAddress);
     placeTwips(txtMainAddresses, 1320, 120, 3015, 375);
-    setBaseColour(txtMainAddresses, Yellow);
+    platform::setFieldColours(txtMainAddresses, Yellow);
     txtCC = new platform::TextBox(this, QStringLiteral("txtCC"));
     placeTwips(txtCC, 1320, 600, 3015, 375);
     txtBCC = new platform::TextBox(this, QStringLiteral("txtBCC"));
@@ -115,7 +109,7 @@ frmSendEmail::frmSendEmail(QWidget *parent)
     placeTwips(txtSubject, 1320, 1560, 3015, 375);
     cboBody = new platform::ComboBox(this, QStringLiteral("cboBody"));
     placeTwips(cboBody, 1320, 2160, 3015, 315);
-    setBaseColour(cboBody, Cyan);
+    platform::setFieldColours(cboBody, Cyan);
     txtAttachmentFileLocation =
         new platform::TextBox(this, QStringLiteral("txtAttachmentFileLocation"));
     placeTwips(txtAttachmentFileLocation, 1320, 2640, 3015, 375);
@@ -239,13 +233,8 @@ void frmSendEmail::showEvent(QShowEvent *event)
     if (m_centred)
         return;
     m_centred = true;
-    const QScreen *screen =
-        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    platform::centreOnScreen(
+        this, parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen());
 }
 
 } // namespace swatchly

@@ -7,7 +7,10 @@
 // the body choices into the fields. Sending leaves the window open with its fields unchanged.
 #pragma once
 
-#include "platform/Controls.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/TextBox.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 // Deleting a scheme file named in the name box, and its entry in the list.
-#include "platform/Files.h"
-#include "platform/Services.h"
+#include "platform/services/Files.h"
+#include "platform/services/MessageBoxes.h"
 #include "schemes/frmSavetxt.h"
 
 namespace swatchly {

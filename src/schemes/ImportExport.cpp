@@ -2,8 +2,8 @@
 // written to the file named in the name box.
 #include "core/ChartBoxes.h"
 #include "core/ColourRecordFile.h"
-#include "platform/Files.h"
-#include "platform/Services.h"
+#include "platform/services/Files.h"
+#include "platform/services/MessageBoxes.h"
 #include "schemes/frmSavetxt.h"
 
 namespace swatchly {

@@ -1,6 +1,7 @@
 #include "schemes/clsFindFile.h"
 
-#include "platform/Services.h"
+#include "platform/services/FileNames.h"
+#include "platform/services/MessageBoxes.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -12,7 +12,7 @@
 // A/P a/p; text in double quotes and a character after "\" are copied as they are.
 #pragma once
 
-#include "platform/FolderSearch.h"
+#include "platform/services/FolderSearch.h"
 
 #include <QDate>
 #include <QString>

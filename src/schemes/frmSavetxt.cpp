@@ -2,11 +2,20 @@
 // the two modes. Import and export are in ImportExport.cpp, deletion in DeleteScheme.cpp.
 #include "schemes/frmSavetxt.h"
 
-#include "platform/Geometry.h"
-#include "platform/Services.h"
+#include "platform/Windows.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/Fonts.h"
+#include "platform/controls/Frames.h"
+#include "platform/controls/Geometry.h"
+#include "platform/controls/Label.h"
+#include "platform/services/FileNames.h"
+#include "platform/services/MessageBoxes.h"
+#include "platform/services/ProgramFolder.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
 
@@ -52,7 +61,7 @@ frmSavetxt::frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours)
                            [this](int index) { foundSchemeName(index); },
                            nullptr,
                        });
-    centreOnScreen();
+    platform::centreOnScreen(this);
 
     // The window lives on the main window's boxes; it cannot outlive them.
     connect(&mainWindow, &QObject::destroyed, this, [this] { delete this; });
@@ -81,12 +90,8 @@ void frmSavetxt::buildControls()
 
     Combo1 = new platform::ComboBox(this, QStringLiteral("Combo1"), true);
     placeTwips(Combo1, 120, 840, 3135, 315);
-    QPalette palette = Combo1->palette();
-    palette.setColor(QPalette::Base, platform::toQColor(LightBlue));
-    // Dark text on the fixed light blue under any desktop palette.
-    palette.setColor(QPalette::Text, Qt::black);
-    Combo1->setPalette(palette);
-    Combo1->lineEdit()->setPalette(palette);
+    platform::setFieldColours(Combo1, LightBlue);
+    platform::setFieldColours(Combo1->lineEdit(), LightBlue);
     Combo1->setText(QStringLiteral("Combo1"));
 
     // The blanks push the second sentence onto the label's next line.
@@ -157,15 +162,6 @@ void frmSavetxt::connectHandlers()
                 [this, i] { optOpenSave_Click(i); });
 }
 
-void frmSavetxt::centreOnScreen()
-{
-    const QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    move(available.center() - QPoint(width() / 2, height() / 2));
-}
-
 frmSavetxt *frmSavetxt::open(QWidget &mainWindow, UserColourBoxes &userColours, int option)
 {
     if (!loadedWindow)
@@ -198,9 +194,7 @@ void frmSavetxt::FillFileList()
 int frmSavetxt::FindFilesInSingleDir(const QString &strDir, const QString &strPattern)
 {
     m_strExtension = QStringLiteral("col");
-    QString folder = strDir;
-    if (!folder.endsWith(QLatin1Char('\\')) && !folder.endsWith(QLatin1Char('/')))
-        folder += QDir::separator();
+    const QString folder = platform::withTrailingSeparator(strDir);
     if (!m_cFindFile)
         m_cFindFile = std::make_unique<clsFindFile>();
     m_strFoundName = m_cFindFile->Find(folder + strPattern, false);

@@ -13,7 +13,10 @@
 #pragma once
 
 #include "core/FileError.h"
-#include "platform/Controls.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/Frames.h"
+#include "platform/controls/Label.h"
 #include "schemes/UserColourBoxes.h"
 #include "schemes/clsFindFile.h"
 #include "widgets/TypeAheadCombo.h"
@@ -82,7 +85,6 @@ protected:
 private:
     void buildControls();
     void connectHandlers();
-    void centreOnScreen();
     // Closes the window from the program (the close box passes its own mode).
     void unload();
     void foundSchemeName(int index);

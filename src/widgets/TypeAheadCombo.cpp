@@ -1,7 +1,7 @@
 #include "widgets/TypeAheadCombo.h"
 
-#include "platform/Controls.h"
-#include "platform/Services.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/services/MessageBoxes.h"
 
 namespace swatchly {
 

@@ -1,6 +1,6 @@
 #include "widgets/cToolTip.h"
 
-#include "platform/Controls.h"
+#include "platform/controls/ColourConversion.h"
 #include "widgets/TipWindow.h"
 
 #include <QApplication>

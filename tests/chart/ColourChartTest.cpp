@@ -1,6 +1,8 @@
 // Picking the current colour from the chart with the mouse, storing it into the Users Special
 // Colors, and what the displays, channel boxes, sliders and clipboard show afterwards.
 #include "chart/frmTintora.h"
+#include "platform/controls/ColourBox.h"
+#include "platform/services/Clipboard.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 #include "support/WindowContents.h"

@@ -1,6 +1,8 @@
 // The colour-name box as a way of choosing the current colour: what a found name applies and
 // copies, names without a usable value, choosing again and coming back into the box.
 #include "chart/frmTintora.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/MessageBoxes.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 #include "support/WindowContents.h"

@@ -3,6 +3,8 @@
 #include "chart/frmTintora.h"
 #include "commands/AboutBox.h"
 #include "commands/frmSendEmail.h"
+#include "platform/controls/Pictures.h"
+#include "platform/services/ProgramFolder.h"
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"

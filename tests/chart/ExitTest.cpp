@@ -1,8 +1,9 @@
 // Closing the main window: the question every way of closing asks, and the saving of the Users
 // Special Colors after a store, including a save that fails.
 #include "chart/frmTintora.h"
-#include "platform/Files.h"
-#include "platform/Termination.h"
+#include "platform/services/Files.h"
+#include "platform/services/MessageBoxes.h"
+#include "platform/services/Termination.h"
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"

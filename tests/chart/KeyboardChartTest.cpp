@@ -2,6 +2,10 @@
 // keys that stand for clicks pick and store exactly as those clicks do, the sliders move, and
 // Tab goes through the controls in order with the chart as one stop.
 #include "chart/frmTintora.h"
+#include "platform/controls/ColourBox.h"
+#include "platform/controls/ColourConversion.h"
+#include "platform/controls/Slider.h"
+#include "platform/services/Clipboard.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 

@@ -1,5 +1,6 @@
 // The main window's tips: their texts and looks, and the check box that switches them.
 #include "chart/frmTintora.h"
+#include "platform/controls/ColourConversion.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 #include "widgets/TipWindow.h"

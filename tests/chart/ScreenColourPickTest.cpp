@@ -1,7 +1,9 @@
 // More Colors' "Pick Screen Color" through the desktop portal, as on Wayland: the real colour
 // dialog against a fake portal on a private session bus.
 #include "chart/frmTintora.h"
-#include "platform/ScreenPicker.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/Dialogs.h"
+#include "platform/services/ScreenPicker.h"
 #include "support/FakePlatform.h"
 #include "support/ModalDialogs.h"
 #include "support/TestRegistry.h"

@@ -1,6 +1,7 @@
 // The channel sliders on a real X server, where the clipboard is the desktop's and a
 // clipboard manager records every write: a thumb drag writes it once, when the thumb is let go.
 #include "chart/frmTintora.h"
+#include "platform/controls/Slider.h"
 #include "support/FakePlatform.h"
 #include "support/RealDisplay.h"
 #include "support/TestRegistry.h"

@@ -1,6 +1,8 @@
 // Mixing a colour with the three channel sliders: the preview strip, its contrast rule, the
 // value labels, and the sliders following the current colour.
 #include "chart/frmTintora.h"
+#include "platform/controls/Slider.h"
+#include "platform/services/Clipboard.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 #include "support/WindowContents.h"

@@ -1,5 +1,6 @@
 // The main window at start-up: its controls, and the loading of the three data files.
 #include "chart/frmTintora.h"
+#include "platform/services/Clipboard.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 

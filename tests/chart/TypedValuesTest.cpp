@@ -1,6 +1,9 @@
 // Typing a colour channel by channel: the key filter of the six boxes, the corrections of the
 // two OK buttons, the colour they make current and what they put on the clipboard.
 #include "chart/frmTintora.h"
+#include "platform/controls/TextBox.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/MessageBoxes.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 #include "support/WindowContents.h"

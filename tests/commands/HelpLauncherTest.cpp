@@ -1,5 +1,6 @@
 // The help launcher: the exact target, command and data it hands to the help viewer.
 #include "commands/CHelp.h"
+#include "platform/services/ProgramFolder.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 

@@ -1,7 +1,7 @@
 // The feedback e-mail window: its design, what its activation fills in, and the exact
 // "mailto:" link it hands to the desktop.
 #include "commands/frmSendEmail.h"
-#include "platform/Geometry.h"
+#include "platform/controls/Geometry.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 

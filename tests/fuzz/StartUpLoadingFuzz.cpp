@@ -7,8 +7,9 @@
 
 #include "chart/frmTintora.h"
 #include "core/Fields.h"
-#include "platform/Files.h"
-#include "platform/Services.h"
+#include "platform/services/Files.h"
+#include "platform/services/MessageBoxes.h"
+#include "platform/services/ProgramFolder.h"
 
 #include <QApplication>
 

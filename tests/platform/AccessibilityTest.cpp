@@ -3,7 +3,10 @@
 // can be pressed through the accessibility interface.
 #include "chart/frmTintora.h"
 #include "commands/frmSendEmail.h"
-#include "platform/HelpViewer.h"
+#include "help/HelpViewer.h"
+#include "platform/controls/ColourBox.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/Help.h"
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
@@ -114,11 +117,11 @@ QStringList accessibleTree(QWidget *window)
     return lines;
 }
 
-QList<platform::HelpViewer *> openHelpViewers()
+QList<help::HelpViewer *> openHelpViewers()
 {
-    QList<platform::HelpViewer *> viewers;
+    QList<help::HelpViewer *> viewers;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *viewer = qobject_cast<platform::HelpViewer *>(widget))
+        if (auto *viewer = qobject_cast<help::HelpViewer *>(widget))
             viewers.append(viewer);
     }
     return viewers;
@@ -159,8 +162,8 @@ private slots:
             email->show();
             window = email.get();
         } else if (which == QLatin1String("HelpViewer")) {
-            window = platform::HelpViewer::display(ShippedHelp + QStringLiteral(">swatchwin"),
-                                                   platform::HH_DISPLAY_TOPIC, 0);
+            window = help::HelpViewer::display(ShippedHelp + QStringLiteral(">swatchwin"),
+                                               platform::HH_DISPLAY_TOPIC, 0);
             QVERIFY(window);
         } else {
             main.show();

@@ -4,7 +4,8 @@
 // failing. Whatever fails, no file may be left emptied or half-written, the failure reaches
 // its message, and the windows go on working.
 #include "chart/frmTintora.h"
-#include "platform/Services.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/MessageBoxes.h"
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"

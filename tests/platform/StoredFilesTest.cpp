@@ -1,7 +1,9 @@
 // Files the program must not change or cannot read as text (read-only files, FIFOs, devices,
 // folders), leftovers of a killed save, and folder and file names that are bytes, not text.
 #include "chart/frmTintora.h"
-#include "platform/Services.h"
+#include "platform/services/FileNames.h"
+#include "platform/services/MessageBoxes.h"
+#include "platform/services/ProgramFolder.h"
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"

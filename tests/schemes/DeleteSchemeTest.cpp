@@ -1,5 +1,7 @@
 // Deleting scheme files from the scheme window.
 #include "chart/frmTintora.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/MessageBoxes.h"
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"

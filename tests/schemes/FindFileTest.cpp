@@ -1,6 +1,7 @@
 // The file finder: walking the entries of a folder that match a pattern, and what it says
 // about the entry it stands on.
-#include "platform/FolderSearch.h"
+#include "platform/services/FolderSearch.h"
+#include "platform/services/MessageBoxes.h"
 #include "schemes/clsFindFile.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"

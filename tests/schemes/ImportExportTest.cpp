@@ -1,6 +1,8 @@
 // Export of the Users Special Colors to scheme files and import from them, through the scheme
 // window as the user drives it.
 #include "chart/frmTintora.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/MessageBoxes.h"
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"

@@ -1,7 +1,8 @@
 // The scheme file window: how it opens in each mode, what it lists, its controls, the name
 // box's rules, and how closing brings the main window back.
 #include "chart/frmTintora.h"
-#include "platform/Geometry.h"
+#include "platform/controls/ColourConversion.h"
+#include "platform/controls/Geometry.h"
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"

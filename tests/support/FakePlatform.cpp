@@ -1,4 +1,10 @@
 #include "support/FakePlatform.h"
+#include "platform/services/Clock.h"
+#include "platform/services/Dialogs.h"
+#include "platform/services/Help.h"
+#include "platform/services/Launcher.h"
+#include "platform/services/MessageBoxes.h"
+#include "platform/services/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,11 @@
 // services back. Message boxes answer from a script and are all recorded.
 #pragma once
 
-#include "platform/HelpViewer.h"
-#include "platform/Services.h"
+#include "platform/services/Clock.h"
+#include "platform/services/Dialogs.h"
+#include "platform/services/Help.h"
+#include "platform/services/Launcher.h"
+#include "platform/services/MessageBoxes.h"
 
 #include <QByteArray>
 #include <QList>

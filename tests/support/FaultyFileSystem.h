@@ -8,7 +8,7 @@
 // failCommit, failRemove).
 #pragma once
 
-#include "platform/Files.h"
+#include "platform/services/Files.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,3 +1,4 @@
+#include "help/ViewerHelpService.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -31,6 +32,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("swatchly-tests"));
+    // Help reaches the program's own viewer, as in the program, unless a test installs a double.
+    swatchly::help::installHelpViewer();
 
     auto &tests = swatchly::test::registry();
     // "swatchly_tests ClassName [qtest options]" runs one class; no name runs them all.

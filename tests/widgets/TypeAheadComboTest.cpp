@@ -1,6 +1,9 @@
 // Typing into the colour-name box: completion, Backspace and Delete, no match, search order,
 // choosing from the list, and entering the box again.
 #include "chart/frmTintora.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/MessageBoxes.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 

@@ -1,0 +1,499 @@
+#include "help/HelpViewer.h"
+
+#include "help/ChmFile.h"
+#include "platform/services/Help.h"
+#include "platform/services/Launcher.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace swatchly::help {
+
+using platform::HH_DISPLAY_TOPIC;
+using platform::HH_HELP_CONTEXT;
+
+namespace {
+
+const QString TopicScheme = QStringLiteral("chm");
+constexpr int TopicRole = Qt::UserRole;
+constexpr QSize DefaultViewerSize(760, 540);
+
+QUrl topicUrl(const QString &objectPath, const QString &fragment = {})
+{
+    QUrl url;
+    url.setScheme(TopicScheme);
+    url.setPath(objectPath);
+    if (!fragment.isEmpty())
+        url.setFragment(fragment);
+    return url;
+}
+
+bool isOutsideLink(const QUrl &url)
+{
+    static const QStringList schemes { QStringLiteral("http"), QStringLiteral("https"),
+                                       QStringLiteral("ftp"), QStringLiteral("mailto") };
+    return schemes.contains(url.scheme().toLower());
+}
+
+QHash<QString, QPointer<HelpViewer>> &openViewers()
+{
+    static QHash<QString, QPointer<HelpViewer>> viewers;
+    return viewers;
+}
+
+struct Target
+{
+    QString file;
+    QString topic;
+    QString window;
+};
+
+// "file", "file>window", "file::/topic.htm", "file::/topic.htm>window". A file whose own name
+// holds ">" or "::" is taken whole.
+Target parseTarget(const QString &target)
+{
+    Target parsed { target, {}, {} };
+    if (QFileInfo(parsed.file).isFile())
+        return parsed;
+    const qsizetype window = parsed.file.lastIndexOf(QLatin1Char('>'));
+    if (window >= 0) {
+        parsed.window = parsed.file.mid(window + 1);
+        parsed.file.truncate(window);
+    }
+    if (!QFileInfo(parsed.file).isFile()) {
+        const qsizetype topic = parsed.file.indexOf(QLatin1String("::"));
+        if (topic >= 0) {
+            parsed.topic = parsed.file.mid(topic + 2);
+            parsed.file.truncate(topic);
+        }
+    }
+    // The desktop's help viewer forgives blanks around the file's name; so does this one.
+    if (!QFileInfo(parsed.file).isFile() && QFileInfo(parsed.file.trimmed()).isFile())
+        parsed.file = parsed.file.trimmed();
+    return parsed;
+}
+
+} // namespace
+
+// The page: reads its pages, style sheets and pictures from the help file.
+class HelpPage final : public QTextBrowser
+{
+public:
+    HelpPage(const ChmFile &file, const HelpViewer &viewer, QWidget *parent)
+        : QTextBrowser(parent)
+        , m_file(file)
+        , m_viewer(viewer)
+    { }
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        QUrl url = name;
+        if (url.isRelative()) {
+            QUrl base = document()->baseUrl();
+            if (base.scheme() != TopicScheme)
+                base = source();
+            url = base.resolved(url);
+        }
+        QString object;
+        if (url.scheme() == TopicScheme)
+            object = m_file.objectFor(url.path());
+        else if (url.toString().contains(QLatin1String("::")))
+            object = m_file.objectFor(url.toString());
+        if (object.isEmpty())
+            return {};
+        if (type == QTextDocument::ImageResource) {
+            const QImage image = m_viewer.picture(object, devicePixelRatioF());
+            if (!image.isNull())
+                return image;
+        }
+        const auto bytes = m_file.read(object);
+        if (!bytes)
+            return {};
+        if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
+            return ChmFile::decodeText(*bytes);
+        return *bytes;
+    }
+
+private:
+    const ChmFile &m_file;
+    const HelpViewer &m_viewer;
+};
+
+HelpViewer *HelpViewer::viewerFor(const QString &file)
+{
+    const QString key = QFileInfo(file).canonicalFilePath();
+    if (key.isEmpty())
+        return nullptr;
+    return openViewers().value(key).data();
+}
+
+HelpViewer *HelpViewer::display(const QString &target, int command, int data, QString *failure)
+{
+    if (command != HH_DISPLAY_TOPIC && command != HH_HELP_CONTEXT)
+        return nullptr;
+    const Target parsed = parseTarget(target);
+    const auto fail = [&](const QString &why) -> HelpViewer * {
+        if (failure)
+            *failure = QStringLiteral("The help file could not be opened:\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(parsed.file), why);
+        return nullptr;
+    };
+    const QFileInfo info(parsed.file);
+    if (!info.exists())
+        return fail(QStringLiteral("The file does not exist."));
+    if (!info.isFile())
+        return fail(QStringLiteral("It is a folder, not a file."));
+    const QString key = info.canonicalFilePath();
+
+    HelpViewer *viewer = openViewers().value(key).data();
+    if (!viewer) {
+        QFile probe(key);
+        if (!probe.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("The file cannot be read: %1.").arg(probe.errorString()));
+        probe.close();
+        const QString notHelp = QStringLiteral("The file is not a compiled HTML help file.");
+        auto file = std::make_unique<ChmFile>(key);
+        if (!file->isOpen())
+            return fail(notHelp);
+        viewer = new HelpViewer(std::move(file), parsed.window);
+        if (viewer->defaultTopic().isEmpty()) {
+            delete viewer;
+            return fail(notHelp);
+        }
+        openViewers().insert(key, viewer);
+        static const bool closesWithTheProgram = [] {
+            // The viewers have no owner; they go when the program ends.
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] {
+                const auto viewers = openViewers().values();
+                for (const auto &open : viewers)
+                    delete open.data();
+            });
+            return true;
+        }();
+        Q_UNUSED(closesWithTheProgram);
+    }
+
+    QString topic;
+    if (!parsed.topic.isEmpty())
+        topic = viewer->m_file->objectFor(parsed.topic);
+    else if (command == HH_HELP_CONTEXT)
+        topic = viewer->m_file->topicForContext(data);
+    if (topic.isEmpty() || !viewer->showTopic(topic))
+        viewer->showTopic(viewer->defaultTopic());
+
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
+
+HelpViewer::HelpViewer(std::unique_ptr<ChmFile> file, const QString &windowName)
+    : QWidget(nullptr, Qt::Window)
+    , m_file(std::move(file))
+    , m_windowName(windowName)
+{
+    setObjectName(QStringLiteral("HelpViewer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Help is read beside the program; closing the program's last window still ends it.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    QString caption;
+    QSize size = DefaultViewerSize;
+    if (const auto window = m_file->windowType(windowName)) {
+        caption = window->caption;
+        m_contentsFile = window->contentsFile;
+        m_indexFile = window->indexFile;
+        m_windowDefaultTopic = window->defaultTopic;
+        m_homeTopic = window->homeTopic;
+        if (!window->position.isEmpty())
+            size = window->position.size();
+    }
+    if (caption.isEmpty())
+        caption = m_file->title();
+    if (caption.isEmpty())
+        caption = windowName;
+    if (caption.isEmpty())
+        caption = QFileInfo(m_file->path()).completeBaseName();
+    setWindowTitle(caption);
+    if (qApp)
+        setWindowIcon(QApplication::windowIcon());
+
+    auto *toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("helpToolBar"));
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QAction *back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
+    QAction *forward =
+        toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"));
+    QAction *home = toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Home"));
+    back->setShortcut(QKeySequence::Back);
+    forward->setShortcut(QKeySequence::Forward);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+
+    m_contents = new QTreeWidget(this);
+    m_contents->setObjectName(QStringLiteral("helpContents"));
+    m_contents->setHeaderHidden(true);
+
+    auto *indexPane = new QWidget(this);
+    m_indexFilter = new QLineEdit(indexPane);
+    m_indexFilter->setObjectName(QStringLiteral("helpIndexKeyword"));
+    m_indexFilter->setPlaceholderText(tr("Type in the keyword to find"));
+    m_index = new QListWidget(indexPane);
+    m_index->setObjectName(QStringLiteral("helpIndex"));
+    auto *indexLayout = new QVBoxLayout(indexPane);
+    indexLayout->setContentsMargins(0, 0, 0, 0);
+    indexLayout->addWidget(m_indexFilter);
+    indexLayout->addWidget(m_index);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->addTab(m_contents, tr("Contents"));
+    m_tabs->addTab(indexPane, tr("Index"));
+
+    m_page = new HelpPage(*m_file, *this, this);
+    m_page->setObjectName(QStringLiteral("helpPage"));
+    m_page->setOpenLinks(false);
+
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(m_tabs);
+    splitter->addWidget(m_page);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({ size.width() / 3, size.width() * 2 / 3 });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolBar);
+    layout->addWidget(splitter);
+    resize(size);
+
+    toolBar->setAccessibleName(tr("Help toolbar"));
+    m_tabs->setAccessibleName(tr("Contents and Index"));
+    m_contents->setAccessibleName(tr("Contents"));
+    m_indexFilter->setAccessibleName(tr("Keyword"));
+    m_indexFilter->setAccessibleDescription(m_indexFilter->placeholderText());
+    m_index->setAccessibleName(tr("Index"));
+    m_page->setAccessibleName(tr("Help topic"));
+    splitter->setAccessibleName(tr("Help"));
+    indexPane->setAccessibleName(tr("Index"));
+    QWidget::setTabOrder(m_contents, m_indexFilter);
+    QWidget::setTabOrder(m_indexFilter, m_index);
+    QWidget::setTabOrder(m_index, m_page);
+
+    fillContents();
+    fillIndex();
+    if (m_index->count() == 0)
+        m_tabs->setTabVisible(1, false);
+
+    connect(back, &QAction::triggered, m_page, &QTextBrowser::backward);
+    connect(forward, &QAction::triggered, m_page, &QTextBrowser::forward);
+    connect(home, &QAction::triggered, this, &HelpViewer::showHome);
+    connect(m_page, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(m_page, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(m_page, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
+    connect(m_page, &QTextBrowser::sourceChanged, this, &HelpViewer::selectContentsEntry);
+    // A screen reader says which topic the page holds.
+    connect(m_page, &QTextBrowser::sourceChanged, this,
+            [this] { m_page->setAccessibleDescription(m_page->documentTitle()); });
+    connect(m_contents, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
+        if (!m_syncingContents && item && !item->data(0, TopicRole).toString().isEmpty())
+            showTopic(item->data(0, TopicRole).toString());
+    });
+    connect(m_index, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { showTopic(item->data(TopicRole).toString()); });
+    connect(m_index, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { showTopic(item->data(TopicRole).toString()); });
+    connect(m_indexFilter, &QLineEdit::textEdited, this, &HelpViewer::showFirstIndexMatch);
+    connect(m_indexFilter, &QLineEdit::returnPressed, this, [this] {
+        if (QListWidgetItem *item = m_index->currentItem())
+            showTopic(item->data(TopicRole).toString());
+    });
+}
+
+HelpViewer::~HelpViewer()
+{
+    // The page reads from the file while it goes.
+    delete m_page;
+    m_page = nullptr;
+}
+
+QString HelpViewer::fileName() const
+{
+    return m_file->path();
+}
+
+QTextBrowser *HelpViewer::page() const
+{
+    return m_page;
+}
+
+QString HelpViewer::currentTopic() const
+{
+    return m_page->source().path();
+}
+
+QString HelpViewer::defaultTopic() const
+{
+    for (const QString &candidate : { m_windowDefaultTopic, m_file->defaultTopic() }) {
+        QString object = m_file->objectFor(candidate);
+        if (!object.isEmpty())
+            return object;
+    }
+    for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
+        QString object = (*it)->data(0, TopicRole).toString();
+        if (!object.isEmpty())
+            return object;
+    }
+    for (const auto &object : m_file->objects()) {
+        if (object.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive) ||
+            object.endsWith(QLatin1String(".html"), Qt::CaseInsensitive))
+            return object;
+    }
+    return {};
+}
+
+QImage HelpViewer::picture(const QString &objectPath, qreal devicePixelRatio) const
+{
+    const QString object = m_file->objectFor(objectPath);
+    if (object.isEmpty())
+        return {};
+    QImage image;
+    if (devicePixelRatio > 1.0) {
+        const qsizetype dot = object.lastIndexOf(QLatin1Char('.'));
+        const qsizetype slash = object.lastIndexOf(QLatin1Char('/'));
+        if (dot > slash + 1) {
+            const QString doubled = QString(object).insert(dot, QStringLiteral("@2x"));
+            if (const auto bytes = m_file->read(doubled); bytes && image.loadFromData(*bytes)) {
+                image.setDevicePixelRatio(2.0);
+                return image;
+            }
+        }
+    }
+    if (const auto bytes = m_file->read(object); bytes && image.loadFromData(*bytes))
+        return image;
+    return {};
+}
+
+bool HelpViewer::showTopic(const QString &reference)
+{
+    const QString object = m_file->objectFor(reference);
+    if (object.isEmpty())
+        return false;
+    const qsizetype anchor = reference.indexOf(QLatin1Char('#'));
+    m_page->setSource(topicUrl(object, anchor >= 0 ? reference.mid(anchor + 1) : QString()),
+                      QTextDocument::HtmlResource);
+    return true;
+}
+
+void HelpViewer::showHome()
+{
+    if (m_homeTopic.isEmpty() || !showTopic(m_homeTopic))
+        showTopic(defaultTopic());
+}
+
+void HelpViewer::followLink(const QUrl &url)
+{
+    if (isOutsideLink(url)) {
+        platform::openUrl(url);
+        return;
+    }
+    QUrl resolved = url.isRelative() ? m_page->source().resolved(url) : url;
+    QString object;
+    if (resolved.scheme() == TopicScheme)
+        object = m_file->objectFor(resolved.path());
+    else
+        object = m_file->objectFor(resolved.toString(QUrl::RemoveFragment));
+    if (!object.isEmpty())
+        m_page->setSource(topicUrl(object, resolved.fragment()), QTextDocument::HtmlResource);
+}
+
+void HelpViewer::fillContents()
+{
+    const std::function<void(const QList<ChmFile::SitemapEntry> &, QTreeWidgetItem *)> add =
+        [&](const QList<ChmFile::SitemapEntry> &entries, QTreeWidgetItem *parent) {
+            for (const auto &entry : entries) {
+                auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_contents);
+                item->setText(0, entry.name);
+                if (!entry.local.isEmpty()) {
+                    const QString object = m_file->objectFor(entry.local);
+                    const qsizetype anchor = entry.local.indexOf(QLatin1Char('#'));
+                    if (!object.isEmpty())
+                        item->setData(0, TopicRole,
+                                      anchor >= 0 ? object + entry.local.mid(anchor) : object);
+                }
+                add(entry.children, item);
+            }
+        };
+    add(m_file->contents(m_contentsFile), nullptr);
+    m_contents->expandAll();
+}
+
+void HelpViewer::fillIndex()
+{
+    const std::function<void(const QList<ChmFile::SitemapEntry> &, const QString &)> add =
+        [&](const QList<ChmFile::SitemapEntry> &entries, const QString &indent) {
+            for (const auto &entry : entries) {
+                const QString object = m_file->objectFor(entry.local);
+                if (!object.isEmpty()) {
+                    auto *item = new QListWidgetItem(indent + entry.name, m_index);
+                    const qsizetype anchor = entry.local.indexOf(QLatin1Char('#'));
+                    item->setData(TopicRole,
+                                  anchor >= 0 ? object + entry.local.mid(anchor) : object);
+                }
+                add(entry.children, indent + QStringLiteral("    "));
+            }
+        };
+    add(m_file->index(m_indexFile), QString());
+}
+
+void HelpViewer::selectContentsEntry(const QUrl &url)
+{
+    const QString object = url.path();
+    const QString withAnchor =
+        url.hasFragment() ? object + QLatin1Char('#') + url.fragment() : object;
+    QTreeWidgetItem *match = nullptr;
+    for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
+        const QString topic = (*it)->data(0, TopicRole).toString();
+        if (topic == withAnchor) {
+            match = *it;
+            break;
+        }
+        if (!match && topic == object)
+            match = *it;
+    }
+    m_syncingContents = true;
+    if (match)
+        m_contents->setCurrentItem(match);
+    else
+        m_contents->clearSelection();
+    m_syncingContents = false;
+}
+
+void HelpViewer::showFirstIndexMatch(const QString &text)
+{
+    for (int row = 0; row < m_index->count(); ++row) {
+        if (m_index->item(row)->text().trimmed().startsWith(text.trimmed(), Qt::CaseInsensitive)) {
+            m_index->setCurrentRow(row);
+            m_index->scrollToItem(m_index->item(row), QAbstractItemView::PositionAtTop);
+            return;
+        }
+    }
+}
+
+} // namespace swatchly::help

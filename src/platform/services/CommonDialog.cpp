@@ -1,0 +1,35 @@
+#include "platform/services/CommonDialog.h"
+
+#include "platform/services/Dialogs.h"
+
+#include <QWidget>
+
+namespace swatchly::platform {
+
+CommonDialog::CommonDialog(QWidget *owner, const QString &name)
+    : QObject(owner)
+    , m_owner(owner)
+{
+    setObjectName(name);
+}
+
+bool CommonDialog::ShowColor()
+{
+    const auto chosen = dialogs().chooseColour(m_owner, Color, DialogTitle);
+    if (!chosen)
+        return false;
+    Color = *chosen;
+    return true;
+}
+
+bool CommonDialog::ShowFont()
+{
+    const auto chosen = dialogs().chooseFont(m_owner, FontChoice { FontName, FontSize });
+    if (!chosen)
+        return false;
+    FontName = chosen->name;
+    FontSize = chosen->size;
+    return true;
+}
+
+} // namespace swatchly::platform

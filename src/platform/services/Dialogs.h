@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/Colour.h"
+
+#include <QIcon>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace swatchly::platform {
+
+// The modal common dialogs and the About box.
+struct FontChoice
+{
+    QString name;
+    double size = 0;
+};
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    // The chosen colour, or nothing on Cancel.
+    virtual std::optional<ColourValue> chooseColour(QWidget *owner, ColourValue initial,
+                                                    const QString &title) = 0;
+    // The chosen face and size, or nothing on Cancel.
+    virtual std::optional<FontChoice> chooseFont(QWidget *owner, const FontChoice &initial) = 0;
+    virtual void showAbout(QWidget *owner, const QString &title, const QString &text,
+                           const QIcon &icon) = 0;
+};
+void setDialogs(Dialogs *dialogs);
+Dialogs &dialogs();
+
+} // namespace swatchly::platform

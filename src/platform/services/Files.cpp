@@ -1,0 +1,359 @@
+#include "platform/services/Files.h"
+
+#include "core/Fields.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace swatchly::platform {
+
+namespace {
+
+// Retries a call that a signal interrupted.
+template<typename Call> auto retrying(Call call)
+{
+    decltype(call()) result;
+    do
+        result = call();
+    while (result < 0 && errno == EINTR);
+    return result;
+}
+
+// A file the user made read-only keeps its bytes: it is neither replaced nor deleted, even by
+// a user (root) whom the system would let write it.
+bool isReadOnly(const std::string &path, const struct stat &status)
+{
+    return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+        ::access(path.c_str(), W_OK) != 0;
+}
+
+// Why the program must leave an existing entry at path alone, if it must: only regular files
+// that may be written are replaced or deleted. A missing entry is no reason.
+std::optional<FileError> untouchable(const std::string &path)
+{
+    struct stat status
+    {
+    };
+    if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    if (!S_ISREG(status.st_mode))
+        return fileErrors::PathFileAccessError;
+    if (isReadOnly(path, status))
+        return fileErrors::PermissionDenied;
+    return std::nullopt;
+}
+
+std::string folderOf(const std::string &path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// Temporary files are named by this pattern, short enough to fit beside a target name of any
+// length the file system allows.
+constexpr std::string_view TemporaryPrefix = ".swatchly-";
+constexpr std::string_view TemporarySuffix = ".tmp";
+constexpr std::size_t TemporaryDigits = 6;
+
+bool isHexDigits(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char ch) {
+        return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f');
+    });
+}
+
+// A temporary file of a save, by its name: the present pattern, or the one of earlier versions
+// (the target's own name, a dot, six digits and ".tmp").
+bool isTemporaryName(std::string_view name)
+{
+    if (name.size() <= TemporaryDigits + TemporarySuffix.size() ||
+        name.substr(name.size() - TemporarySuffix.size()) != TemporarySuffix)
+        return false;
+    const std::string_view stem = name.substr(0, name.size() - TemporarySuffix.size());
+    const std::string_view digits = stem.substr(stem.size() - TemporaryDigits);
+    if (!isHexDigits(digits))
+        return false;
+    const std::string_view before = stem.substr(0, stem.size() - TemporaryDigits);
+    constexpr std::string_view OldTarget = ".col.";
+    return before == TemporaryPrefix ||
+        (before.size() > OldTarget.size() &&
+         before.substr(before.size() - OldTarget.size()) == OldTarget);
+}
+
+// Files are read and written through their descriptors: the C++ streams would bring the whole
+// locale machinery into the program for files of a few hundred bytes.
+class DescriptorSource final : public ByteSource
+{
+public:
+    explicit DescriptorSource(int fd)
+        : m_fd(fd)
+    { }
+
+    ~DescriptorSource() override { ::close(m_fd); }
+
+    DescriptorSource(const DescriptorSource &) = delete;
+    DescriptorSource &operator=(const DescriptorSource &) = delete;
+
+    std::size_t read(char *buffer, std::size_t size) override
+    {
+        const ssize_t count = retrying([&] { return ::read(m_fd, buffer, size); });
+        // A failing read ends the data, as the end of the file does.
+        return count > 0 ? static_cast<std::size_t>(count) : 0;
+    }
+
+private:
+    int m_fd;
+};
+
+class SourceInputFile final : public InputFile
+{
+public:
+    explicit SourceInputFile(std::unique_ptr<ByteSource> source)
+        : m_source(std::move(source))
+        , m_reader(*m_source)
+    { }
+
+    bool atEnd() override { return m_reader.atEnd(); }
+
+    std::optional<std::string> readField() override { return m_reader.readField(); }
+
+    FileError error() const override { return m_reader.error(); }
+
+private:
+    std::unique_ptr<ByteSource> m_source;
+    FieldReader m_reader;
+};
+
+class ReplacingOutputFile final : public OutputFile
+{
+public:
+    ReplacingOutputFile(std::string path, std::string temporaryPath, int fd)
+        : m_path(std::move(path))
+        , m_temporaryPath(std::move(temporaryPath))
+        , m_fd(fd)
+    { }
+
+    ~ReplacingOutputFile() override
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_committed)
+            ::unlink(m_temporaryPath.c_str());
+    }
+
+    ReplacingOutputFile(const ReplacingOutputFile &) = delete;
+    ReplacingOutputFile &operator=(const ReplacingOutputFile &) = delete;
+
+    bool writeField(std::string_view text) override
+    {
+        if (m_failed)
+            return false;
+        const std::string field = fieldText(text);
+        std::size_t written = 0;
+        while (written < field.size()) {
+            const ssize_t count = retrying(
+                [&] { return ::write(m_fd, field.data() + written, field.size() - written); });
+            if (count <= 0) {
+                fail(count < 0 ? fileErrorFromErrno(errno) : fileErrors::PathFileAccessError);
+                return false;
+            }
+            written += static_cast<std::size_t>(count);
+        }
+        return true;
+    }
+
+    bool commit() override
+    {
+        if (m_failed)
+            return false;
+        // The new bytes reach the disk before the new name does: otherwise a crash soon after
+        // the rename may leave the user's file empty under its old name.
+        if (retrying([&] { return ::fsync(m_fd); }) != 0) {
+            fail(fileErrorFromErrno(errno));
+            return false;
+        }
+        const int closed = ::close(m_fd);
+        m_fd = -1;
+        if (closed != 0) {
+            fail(fileErrorFromErrno(errno));
+            return false;
+        }
+        if (std::rename(m_temporaryPath.c_str(), m_path.c_str()) != 0) {
+            fail(fileErrorFromErrno(errno));
+            return false;
+        }
+        m_committed = true;
+        return true;
+    }
+
+    FileError error() const override { return m_error; }
+
+private:
+    void fail(const FileError &error)
+    {
+        m_failed = true;
+        m_error = error;
+    }
+
+    std::string m_path;
+    std::string m_temporaryPath;
+    int m_fd;
+    FileError m_error;
+    bool m_failed = false;
+    bool m_committed = false;
+};
+
+class RealFileSystem final : public FileSystem
+{
+public:
+    std::unique_ptr<InputFile> openForInput(const std::string &path, FileError &error) override
+    {
+        // Without O_NONBLOCK, opening a FIFO waits for a writer; whatever is not a regular file
+        // (FIFO, device, socket, folder) is refused before a byte is read from it.
+        const int fd =
+            retrying([&] { return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); });
+        if (fd < 0) {
+            error = fileErrorFromErrno(errno);
+            return nullptr;
+        }
+        struct stat status
+        {
+        };
+        if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+            ::close(fd);
+            error = fileErrors::PathFileAccessError;
+            return nullptr;
+        }
+        return inputFileReading(std::make_unique<DescriptorSource>(fd));
+    }
+
+    std::unique_ptr<OutputFile> openForOutput(const std::string &path, FileError &error) override
+    {
+        if (const auto reason = untouchable(path)) {
+            error = *reason;
+            return nullptr;
+        }
+        // A new file gets the permissions the user's umask allows; a replaced file keeps its
+        // own.
+        mode_t mode = 0666;
+        struct stat old
+        {
+        };
+        const bool replacing = ::stat(path.c_str(), &old) == 0;
+        if (replacing)
+            mode = old.st_mode & 07777;
+        // The temporary file is always a new one (never a file or link that happens to carry
+        // the name); another name is tried when one is taken.
+        std::string temporaryPath;
+        int fd = -1;
+        for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+            temporaryPath = temporaryPathBeside(path);
+            fd = retrying([&] {
+                return ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            });
+            if (fd < 0 && errno != EEXIST)
+                break;
+        }
+        if (fd < 0) {
+            error = fileErrorFromErrno(errno);
+            return nullptr;
+        }
+        if (replacing)
+            ::fchmod(fd, mode);
+        return std::make_unique<ReplacingOutputFile>(path, temporaryPath, fd);
+    }
+
+    bool remove(const std::string &path, FileError &error) override
+    {
+        if (const auto reason = untouchable(path)) {
+            error = *reason;
+            return false;
+        }
+        if (std::remove(path.c_str()) != 0) {
+            error = fileErrorFromErrno(errno);
+            return false;
+        }
+        return true;
+    }
+
+private:
+    static std::string temporaryPathBeside(const std::string &path)
+    {
+        static std::mt19937 generator { std::random_device {}() };
+        std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
+        char digitText[TemporaryDigits + 1];
+        std::snprintf(digitText, sizeof digitText, "%06x", digits(generator));
+        return folderOf(path) + '/' + std::string(TemporaryPrefix) + digitText +
+            std::string(TemporarySuffix);
+    }
+};
+
+RealFileSystem realFileSystem;
+FileSystem *currentFileSystem = &realFileSystem;
+
+} // namespace
+
+std::unique_ptr<InputFile> inputFileReading(std::unique_ptr<ByteSource> source)
+{
+    return std::make_unique<SourceInputFile>(std::move(source));
+}
+
+FileSystem &files()
+{
+    return *currentFileSystem;
+}
+
+void setFileSystem(FileSystem *fileSystem)
+{
+    currentFileSystem = fileSystem ? fileSystem : &realFileSystem;
+}
+
+void removeSaveLeftovers(const std::string &folder)
+{
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent *item = ::readdir(dir)) {
+        if (!isTemporaryName(item->d_name))
+            continue;
+        struct stat status
+        {
+        };
+        // A save takes moments; a younger file may belong to a save that another copy of the
+        // program is making right now.
+        if (::fstatat(::dirfd(dir), item->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && now - status.st_mtime >= LeftoverAge)
+            ::unlinkat(::dirfd(dir), item->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+FileError fileErrorFromErrno(int errorNumber)
+{
+    switch (errorNumber) {
+    case ENOENT:
+        return fileErrors::FileNotFound;
+    case ENOSPC:
+    case EDQUOT:
+        return fileErrors::DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+        return fileErrors::PermissionDenied;
+    default:
+        return fileErrors::PathFileAccessError;
+    }
+}
+
+} // namespace swatchly::platform

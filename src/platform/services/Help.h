@@ -1,0 +1,32 @@
+// The help service that the help launcher calls, in the HTML Help calling convention: a target
+// "file", "file>window" or "file::/topic.htm>window", a command (display the default topic, or
+// show the topic mapped to a context number) and the command's data.
+//
+// The program's own help viewer provides the production service and installs it at start-up;
+// tests install a double through setHelpService and read back the calls. Until a production
+// service is installed, a call shows nothing.
+#pragma once
+
+#include <QString>
+
+namespace swatchly::platform {
+
+inline constexpr int HH_DISPLAY_TOPIC = 0;
+inline constexpr int HH_HELP_CONTEXT = 15;
+
+class HelpService
+{
+public:
+    virtual ~HelpService() = default;
+    virtual void htmlHelp(const QString &target, int command, int data) = 0;
+};
+
+// The service the program shows its help through; it stays installed for the program's life.
+void setProductionHelpService(HelpService *service);
+// Installs a test double; nullptr puts the production service back.
+void setHelpService(HelpService *service);
+
+// Hands the call to the installed help service.
+void htmlHelp(const QString &target, int command, int data);
+
+} // namespace swatchly::platform

@@ -1,0 +1,173 @@
+// The file layer on a real disk: what is written reads back, a replaced file keeps its
+// permissions, a new one gets what the umask allows, a file dropped before it is finished
+// leaves the old bytes and no temporary file, and missing files and folders fail with their
+// codes.
+#include "platform/services/Files.h"
+#include "support/TestRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace swatchly;
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+mode_t permissions(const QString &path)
+{
+    struct stat status
+    {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+QStringList filesIn(const QTemporaryDir &dir)
+{
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
+
+class FilesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The temporary name fits beside any name the file system takes: the longest one is
+    // written, and written over.
+    void theLongestNameIsWrittenAndReplaced()
+    {
+        QTemporaryDir dir;
+        const std::string path =
+            QFile::encodeName(dir.filePath(QString(251, QLatin1Char('x')) + ".col")).toStdString();
+        for (const char *digits : { "000000", "FFFFFF" }) {
+            FileError error;
+            auto out = platform::files().openForOutput(path, error);
+            QVERIFY2(out, error.description.c_str());
+            QVERIFY(out->writeField(digits));
+            QVERIFY(out->commit());
+        }
+        QCOMPARE(filesIn(dir).size(), 1);
+        QCOMPARE(filesIn(dir).first().size(), 255);
+    }
+
+    void whatIsWrittenReadsBack()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("UserDefColors.col"));
+        FileError error;
+        auto out = platform::files().openForOutput(path.toStdString(), error);
+        QVERIFY(out);
+        for (int i = 0; i < 14; ++i)
+            QVERIFY(out->writeField(std::string(6, static_cast<char>('A' + i))));
+        QVERIFY(out->commit());
+        QCOMPARE(contents(path).size(), 140);
+        QVERIFY(contents(path).startsWith("\"AAAAAA\"\r\n\"BBBBBB\"\r\n"));
+        QCOMPARE(filesIn(dir), QStringList { "UserDefColors.col" });
+
+        auto in = platform::files().openForInput(path.toStdString(), error);
+        QVERIFY(in);
+        for (int i = 0; i < 14; ++i)
+            QCOMPARE(in->readField(), std::optional(std::string(6, static_cast<char>('A' + i))));
+        QVERIFY(in->atEnd());
+        QVERIFY(!in->readField());
+        QCOMPARE(in->error(), fileErrors::InputPastEndOfFile);
+    }
+
+    void replacedFileKeepsItsPermissions()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Dusk.col"));
+        put(path, "old");
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0644), 0);
+        // Even a umask that would take them away.
+        const mode_t previous = ::umask(077);
+        FileError error;
+        auto out = platform::files().openForOutput(path.toStdString(), error);
+        ::umask(previous);
+        QVERIFY(out);
+        QVERIFY(out->writeField("FF8000"));
+        QVERIFY(out->commit());
+        QCOMPARE(contents(path), QByteArray("\"FF8000\"\r\n"));
+        QCOMPARE(permissions(path), mode_t(0644));
+    }
+
+    void newFileGetsWhatTheUmaskAllows()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Dawn.col"));
+        const mode_t previous = ::umask(027);
+        FileError error;
+        auto out = platform::files().openForOutput(path.toStdString(), error);
+        ::umask(previous);
+        QVERIFY(out);
+        QVERIFY(out->commit());
+        QCOMPARE(permissions(path), mode_t(0640));
+    }
+
+    void fileDroppedBeforeCommitLeavesTheOldBytes()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Dusk.col"));
+        put(path, "\"000000\"\r\n");
+        FileError error;
+        auto out = platform::files().openForOutput(path.toStdString(), error);
+        QVERIFY(out);
+        QVERIFY(out->writeField("FF8000"));
+        QCOMPARE(filesIn(dir).size(), 2); // the old file and the one being written
+        out.reset();
+        QCOMPARE(contents(path), QByteArray("\"000000\"\r\n"));
+        QCOMPARE(filesIn(dir), QStringList { "Dusk.col" });
+    }
+
+    void missingFilesAndFoldersFail()
+    {
+        QTemporaryDir dir;
+        FileError error;
+        const std::string missing = dir.filePath(QStringLiteral("none.col")).toStdString();
+        QVERIFY(!platform::files().openForInput(missing, error));
+        QCOMPARE(error, fileErrors::FileNotFound);
+
+        error = {};
+        const std::string inMissingFolder =
+            dir.filePath(QStringLiteral("gone/Dusk.col")).toStdString();
+        QVERIFY(!platform::files().openForOutput(inMissingFolder, error));
+        QCOMPARE(error, fileErrors::FileNotFound);
+
+        // A folder is no file, to read, replace or delete.
+        const std::string folder = dir.path().toStdString();
+        error = {};
+        QVERIFY(!platform::files().openForInput(folder, error));
+        QCOMPARE(error, fileErrors::PathFileAccessError);
+        error = {};
+        QVERIFY(!platform::files().openForOutput(folder, error));
+        QCOMPARE(error, fileErrors::PathFileAccessError);
+        error = {};
+        QVERIFY(!platform::files().remove(folder, error));
+        QCOMPARE(error, fileErrors::PathFileAccessError);
+        QVERIFY(QDir(dir.path()).exists());
+
+        error = {};
+        QVERIFY(!platform::files().remove(missing, error));
+        QCOMPARE(error, fileErrors::FileNotFound);
+    }
+};
+
+SWATCHLY_TEST(FilesTest)
+#include "FilesTest.moc"

@@ -1,0 +1,102 @@
+// The desktop's colour and font dialogs behind the dialog service: what they open on and what
+// they hand back.
+#include "platform/services/Dialogs.h"
+#include "support/ModalDialogs.h"
+#include "support/TestRegistry.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QPushButton>
+#include <QTest>
+
+using namespace swatchly;
+using swatchly::test::whenShown;
+
+class QtDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { platform::setDialogs(nullptr); }
+
+    void colourDialogOpensTitledOnTheGivenColourWithTheScreenPicker()
+    {
+        QString title;
+        QColor start;
+        bool qtDialog = false;
+        bool screenPicker = false;
+        whenShown<QColorDialog>([&](QColorDialog *dialog) {
+            title = dialog->windowTitle();
+            start = dialog->currentColor();
+            qtDialog = dialog->testOption(QColorDialog::DontUseNativeDialog);
+            for (auto *button : dialog->findChildren<QPushButton *>())
+                screenPicker = screenPicker || button->text().contains(QLatin1String("Screen"));
+            dialog->setCurrentColor(QColor(1, 2, 3));
+            dialog->accept();
+        });
+
+        const auto chosen = platform::dialogs().chooseColour(nullptr, 0x0080FF,
+                                                             QStringLiteral("Vexel Form Creator"));
+
+        QCOMPARE(title, QStringLiteral("Vexel Form Creator"));
+        QCOMPARE(start, QColor(0xFF, 0x80, 0x00));
+        QVERIFY(qtDialog);
+        QVERIFY(screenPicker);
+        QCOMPARE(chosen, std::optional<ColourValue>(0x030201));
+    }
+
+    void colourDialogCancelGivesNothing()
+    {
+        whenShown<QColorDialog>([](QColorDialog *dialog) {
+            dialog->setCurrentColor(QColor(1, 2, 3));
+            dialog->reject();
+        });
+        QCOMPARE(platform::dialogs().chooseColour(nullptr, 0x0080FF, QStringLiteral("t")),
+                 std::optional<ColourValue>());
+    }
+
+    void colourDialogStartsOnTheShownColourOfAnEmptyBox()
+    {
+        QColor start;
+        whenShown<QColorDialog>([&](QColorDialog *dialog) { start = dialog->currentColor(); });
+        platform::dialogs().chooseColour(nullptr, ButtonFace, QStringLiteral("t"));
+        QCOMPARE(start, QApplication::palette().color(QPalette::Button));
+    }
+
+    void fontDialogOpensOnTheGivenFontAndGivesFaceAndSize()
+    {
+        QString startFamily;
+        double startSize = 0;
+        whenShown<QFontDialog>([&](QFontDialog *dialog) {
+            startFamily = dialog->currentFont().family();
+            startSize = dialog->currentFont().pointSizeF();
+            QFont font(QStringLiteral("Liberation Mono"));
+            font.setPointSize(9);
+            font.setBold(true);
+            dialog->setCurrentFont(font);
+            dialog->accept();
+        });
+
+        const auto chosen = platform::dialogs().chooseFont(
+            nullptr, platform::FontChoice { QStringLiteral("DejaVu Serif"), 20 });
+
+        QCOMPARE(startFamily, QStringLiteral("DejaVu Serif"));
+        QCOMPARE(startSize, 20.0);
+        QVERIFY(chosen.has_value());
+        QCOMPARE(chosen->name, QStringLiteral("Liberation Mono"));
+        QCOMPARE(chosen->size, 9.0);
+    }
+
+    void fontDialogCancelGivesNothing()
+    {
+        whenShown<QFontDialog>([](QFontDialog *dialog) { dialog->reject(); });
+        QVERIFY(
+            !platform::dialogs()
+                 .chooseFont(nullptr, platform::FontChoice { QStringLiteral("DejaVu Serif"), 20 })
+                 .has_value());
+    }
+};
+
+SWATCHLY_TEST(QtDialogsTest)
+#include "QtDialogsTest.moc"
