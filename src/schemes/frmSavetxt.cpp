@@ -14,10 +14,8 @@
 #include "platform/services/ProgramFolder.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QLineEdit>
 #include <QPointer>
-#include <QScreen>
 
 #include <algorithm>
 
