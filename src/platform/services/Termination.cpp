@@ -1,10 +1,12 @@
 #include "platform/services/Termination.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QSocketNotifier>
 
 #include <array>
 #include <csignal>
+#include <cstdlib>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -35,6 +37,15 @@ void setSignalAction(void (*action)(int))
         sigaction(signal, &request, nullptr);
 }
 
+QPointer<QObject> forcedExitContext;
+std::function<void()> forcedExitHandler;
+
+extern "C" void runForcedExitHandler()
+{
+    if (forcedExitContext && forcedExitHandler)
+        forcedExitHandler();
+}
+
 } // namespace
 
 void onTerminationRequest(QObject *context, std::function<void()> handler)
@@ -50,6 +61,20 @@ void onTerminationRequest(QObject *context, std::function<void()> handler)
         });
     QObject::connect(notifier, &QObject::destroyed, [] { setSignalAction(SIG_DFL); });
     setSignalAction(noteTerminationSignal);
+}
+
+void ignoreBrokenPipes()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+void onForcedExit(QObject *context, std::function<void()> handler)
+{
+    static const bool registered = std::atexit(runForcedExitHandler) == 0;
+    if (!registered)
+        return;
+    forcedExitContext = context;
+    forcedExitHandler = std::move(handler);
 }
 
 } // namespace swatchly::platform
