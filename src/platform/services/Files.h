@@ -72,7 +72,7 @@ public:
 };
 
 // How long take() waits for a lock that another living copy holds.
-inline constexpr std::chrono::milliseconds FolderLockWait { 5000 };
+inline constexpr std::chrono::milliseconds FolderLockWait { 3000 };
 // What a lock not had within FolderLockWait fails with.
 inline const FileError FolderLocked { 70, "Locked by another copy of the program" };
 
