@@ -1,6 +1,6 @@
 // How the program ends when it is not closed by the user: copies of it that are told to stop
 // at the same moment, a copy killed while it held the folder's lock, a broken pipe. Each copy
-// is a process of its own (a child of the test executable, or the program itself).
+// is a process of its own, a child of the test executable.
 #include "chart/frmTintora.h"
 #include "core/Colour.h"
 #include "platform/services/FileNames.h"
@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTest>
 
 #include <csignal>
@@ -58,19 +57,6 @@ int holdLock(const QStringList &args)
     return QApplication::exec();
 }
 SWATCHLY_TEST_CHILD("hold-lock", holdLock)
-
-// Whether the process has a handler for signal.
-bool catches(qint64 pid, int signal)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return false;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("SigCgt:"))
-            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
-    }
-    return false;
-}
 
 } // namespace
 
@@ -179,34 +165,6 @@ private slots:
                  qPrintable(fake.shown[1].prompt));
         QVERIFY(window.isVisible());
         QCOMPARE(fake.readFile(UserFile), Untouched);
-
-        held.reset();
-        fake.answers = { Answer::Yes };
-        window.close();
-        QVERIFY(!window.isVisible());
-        QVERIFY(fake.readFile(UserFile) != Untouched);
-    }
-
-    // The program itself, from its own folder: a broken pipe does not end it, a termination
-    // request does, normally.
-    void theProgramOutlivesABrokenPipe()
-    {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        program.setProcessEnvironment(environment);
-        program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/swatchly"), {});
-        QVERIFY(program.waitForStarted());
-        // Up once it answers termination requests.
-        QTRY_VERIFY_WITH_TIMEOUT(catches(program.processId(), SIGTERM), 20000);
-
-        QCOMPARE(::kill(pid_t(program.processId()), SIGPIPE), 0);
-        QTest::qWait(300);
-        QCOMPARE(program.state(), QProcess::Running);
-        QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
-        QVERIFY(program.waitForFinished(20000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
     }
 };
 

@@ -37,6 +37,8 @@ void setSignalAction(void (*action)(int))
         sigaction(signal, &request, nullptr);
 }
 
+extern "C" void doNothing(int) { }
+
 QPointer<QObject> forcedExitContext;
 std::function<void()> forcedExitHandler;
 
@@ -65,7 +67,13 @@ void onTerminationRequest(QObject *context, std::function<void()> handler)
 
 void ignoreBrokenPipes()
 {
-    std::signal(SIGPIPE, SIG_IGN);
+    // A handler that does nothing rather than SIG_IGN, which programs started from here would
+    // inherit: they get the default action back, as they expect.
+    struct sigaction request = {};
+    request.sa_handler = doNothing;
+    sigemptyset(&request.sa_mask);
+    request.sa_flags = SA_RESTART;
+    sigaction(SIGPIPE, &request, nullptr);
 }
 
 void onForcedExit(QObject *context, std::function<void()> handler)
