@@ -443,9 +443,11 @@ std::unique_ptr<FolderLock> lockFolder(const std::string &folder, FileError &err
     const std::string path = folder + "/.swatchly.lock";
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
+        // Read-only is enough for flock, and lets a copy of another user who shares the folder
+        // take the same lock.
         const int fd = retrying([&] {
-            return ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                          0600);
+            return ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                          0666);
         });
         if (fd < 0) {
             error = fileErrorFromErrno(errno);

@@ -63,15 +63,15 @@ FileSystem &files();
 void setFileSystem(FileSystem *fileSystem);
 
 // The lock of a folder, held while the object lives: copies of the program that share the
-// folder take turns under it (a lock file in the folder, gone once released). The lock of a
-// copy that died holding it is taken over.
+// folder take turns under it (an advisory lock on the file .swatchly.lock in the folder, removed
+// when released). The lock of a copy that died holding it is taken over.
 class FolderLock
 {
 public:
     virtual ~FolderLock() = default;
 };
 
-// How long take() waits for a lock that another living copy holds.
+// How long lockFolder waits for a lock that another living copy holds.
 inline constexpr std::chrono::milliseconds FolderLockWait { 3000 };
 // What a lock not had within FolderLockWait fails with.
 inline const FileError FolderLocked { 70, "Locked by another copy of the program" };
