@@ -117,41 +117,19 @@ private slots:
         QVERIFY(!fake.exists(QStringLiteral(".swatchly.lock")));
     }
 
-    void aLockLeftByAKilledCopyIsTakenOver()
-    {
-        FakePlatform fake;
-        fake.copyShippedData();
-        QProcess holder;
-        test::startChild(holder, QStringLiteral("hold-lock"), { fake.folder() });
-        QCOMPARE(test::waitForLine(holder, "locked"), QByteArray());
-        holder.kill();
-        QVERIFY(holder.waitForFinished(20000));
-
-        frmTintora window;
-        window.show();
-        QTest::mouseClick(window.Picture1[23], Qt::RightButton, Qt::ShiftModifier);
-        QElapsedTimer clock;
-        clock.start();
-        window.close();
-        QVERIFY(clock.elapsed() < 1000);
-        QCOMPARE(fake.shown.size(), 1); // the exit question, nothing after it
-        QVERIFY(!window.isVisible());
-        QVERIFY(fake.readFile(UserFile) != Untouched);
-    }
-
-    // Another copy holds the lock for longer than the save waits: the save fails, says why,
-    // and the user may stay and save later.
-    void aLockThatCannotBeHadFailsTheSave()
+    // Another copy holds the lock: the save waits for it, then fails, says why and lets the
+    // user stay. Once that copy is killed, its lock is taken over at once.
+    void aLockIsWaitedForWhileItsHolderLives()
     {
         FakePlatform fake;
         fake.copyShippedData();
         fake.writeFile(UserFile, Untouched);
+        QProcess holder;
+        test::startChild(holder, QStringLiteral("hold-lock"), { fake.folder() });
+        QCOMPARE(test::waitForLine(holder, "locked"), QByteArray());
         frmTintora window;
         window.show();
         QTest::mouseClick(window.Picture1[23], Qt::RightButton, Qt::ShiftModifier);
-        FileError error;
-        auto held = platform::lockFolder(platform::pathBytes(fake.folder()), error);
-        QVERIFY(held);
 
         QElapsedTimer clock;
         clock.start();
@@ -165,6 +143,15 @@ private slots:
                  qPrintable(fake.shown[1].prompt));
         QVERIFY(window.isVisible());
         QCOMPARE(fake.readFile(UserFile), Untouched);
+
+        holder.kill();
+        QVERIFY(holder.waitForFinished(20000));
+        clock.restart();
+        window.close();
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(fake.shown.size(), 3); // the exit question, nothing after it
+        QVERIFY(!window.isVisible());
+        QVERIFY(fake.readFile(UserFile) != Untouched);
     }
 };
 
