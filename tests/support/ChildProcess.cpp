@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <cstring>
 #include <map>
@@ -22,6 +24,37 @@ std::map<std::string, ChildMain> &children()
 
 // The user nobody and the group nogroup of Debian.
 constexpr uid_t NobodyId = 65534;
+
+// Whether every user may run the file at path: every folder on the way may be passed through.
+bool runnableByAll(const QString &path)
+{
+    QFileInfo entry(path);
+    if (!(entry.permissions() & QFile::ExeOther))
+        return false;
+    for (QDir folder = entry.absoluteDir(); !folder.isRoot(); folder.cdUp()) {
+        if (!(QFileInfo(folder.absolutePath()).permissions() & QFile::ExeOther))
+            return false;
+    }
+    return true;
+}
+
+// The test executable where the user nobody can run it: a copy when its own folder is closed
+// to others (a checkout in root's home).
+QString executableForAll()
+{
+    const QString own = QCoreApplication::applicationFilePath();
+    if (runnableByAll(own))
+        return own;
+    static QTemporaryDir copies;
+    const QString copy = copies.filePath(QStringLiteral("swatchly_tests"));
+    if (!QFile::exists(copy)) {
+        QFile::copy(own, copy);
+        QFile::setPermissions(copies.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                  QFile::ReadOther | QFile::ExeOther);
+    }
+    return copy;
+}
 
 } // namespace
 
@@ -49,10 +82,11 @@ void startChild(QProcess &process, const QString &name, const QStringList &args,
 {
     QProcessEnvironment childEnvironment =
         environment.isEmpty() ? QProcessEnvironment::systemEnvironment() : environment;
-    QStringList command { QCoreApplication::applicationFilePath(), QStringLiteral("--child"),
-                          name };
+    const bool asNobody = unprivileged && ::geteuid() == 0;
+    QStringList command { asNobody ? executableForAll() : QCoreApplication::applicationFilePath(),
+                          QStringLiteral("--child"), name };
     command += args;
-    if (unprivileged && ::geteuid() == 0) {
+    if (asNobody) {
         command = QStringList { QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
                                 QStringLiteral("--clear-groups"), QStringLiteral("--") } +
             command;
