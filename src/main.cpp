@@ -3,7 +3,6 @@
 #include "platform/Windows.h"
 #include "platform/controls/Style.h"
 #include "platform/services/CommandLine.h"
-#include "platform/services/Termination.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -40,7 +39,7 @@ int main(int argc, char **argv)
     window.adjustSize();
     swatchly::platform::centreOnScreen(&window);
     window.show();
-    swatchly::platform::onTerminationRequest(&window, [&window] { window.endSession(); });
+    window.endWithTheProcess();
 
     // A stored colour outlives the end of the desktop session.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,

@@ -4,9 +4,11 @@
 #include "core/ChartBoxes.h"
 #include "core/ColourRecordFile.h"
 #include "platform/controls/ColourBox.h"
+#include "platform/services/FileNames.h"
 #include "platform/services/Files.h"
 #include "platform/services/MessageBoxes.h"
 #include "platform/services/ProgramFolder.h"
+#include "platform/services/Termination.h"
 #include "widgets/cToolTip.h"
 
 #include <QCoreApplication>
@@ -21,14 +23,18 @@ namespace {
 
 const QString UserColoursFile = QStringLiteral("UserDefColors.col");
 
-// The Users Special Colors as UserDefColors.col holds them now, box by box; nothing for a box
-// whose record does not convert, and the list ends at the first missing record.
-std::vector<std::optional<ColourValue>> coloursOnDisk(const std::string &path)
+// The Users Special Colors as UserDefColors.col holds them now, box by box: nothing for a box
+// whose record does not convert, and the list ends at the first missing record. A missing file
+// holds none; a file that is there but cannot be read is a failure.
+EachColourRecord coloursOnDisk(const std::string &path)
 {
     FileError error;
     auto file = platform::files().openForInput(path, error);
-    if (!file)
-        return {};
+    if (!file) {
+        if (error == fileErrors::FileNotFound)
+            return {};
+        return { {}, error };
+    }
     return readEachColourRecord(*file, static_cast<std::size_t>(UsersSpecialColors.count()),
                                 DigitOrder::RRGGBB);
 }
@@ -36,18 +42,29 @@ std::vector<std::optional<ColourValue>> coloursOnDisk(const std::string &path)
 // Writes the 14 Users Special Colors in HTML order: the boxes this run changed as they stand,
 // every other box as the file on disk holds it at this moment, so that a start-up that could
 // not load the file, or another copy of the program that saved meanwhile, loses nothing. A box
-// without a readable record on disk is written as it stands. The file layer writes beside the
-// old file and renames into place only after the last record, so a failure leaves the old file
-// whole.
+// without a readable record on disk is written as it stands, and the file that held that record
+// is kept beside the new one (.bak): it may hold the user's colours in a form this program does
+// not read. Reading, merging and replacing happen under the lock of the folder, so two copies
+// ending together each merge what the other wrote. The file layer writes beside the old file
+// and renames into place only after the last record, so a failure leaves the old file whole;
+// a file that cannot be read is not replaced at all.
 std::optional<FileError> saveUserColours(std::span<const ColourValue> standing,
                                          std::span<const bool> changed)
 {
-    const std::string path = platform::programFileBytes(UserColoursFile);
-    const auto colours = keepUnchangedFromDisk(standing, changed, coloursOnDisk(path));
     FileError error;
+    const auto lock = platform::lockFolder(platform::pathBytes(platform::programFolder()), error);
+    if (!lock)
+        return error;
+    const std::string path = platform::programFileBytes(UserColoursFile);
+    const auto onDisk = coloursOnDisk(path);
+    if (onDisk.failure)
+        return onDisk.failure;
+    const auto colours = keepUnchangedFromDisk(standing, changed, onDisk.colours);
     auto file = platform::files().openForOutput(path, error);
     if (!file)
         return error;
+    if (onDisk.damaged())
+        file->keepOldFileAs(path + ".bak");
     if (auto failure = writeColourRecords(*file, colours, DigitOrder::RRGGBB))
         return failure;
     if (!file->commit())
@@ -119,6 +136,14 @@ void frmTintora::releaseToolTips()
     ttSlideGreen.reset();
     ttSlideBlue.reset();
     ttFont.reset();
+}
+
+void frmTintora::endWithTheProcess()
+{
+    platform::ignoreBrokenPipes();
+    platform::onTerminationRequest(this, [this] { endSession(); });
+    // The display is gone, so nobody can be asked: what was stored is saved.
+    platform::onForcedExit(this, [this] { saveStore(); });
 }
 
 void frmTintora::endSession()

@@ -167,6 +167,10 @@ public:
     void mnuEmail_Click(int Index = 0);
     void mnuHelp_Click(int Index = 0);
 
+    // Ties the program's end to this window: a termination signal ends the session
+    // (endSession), a broken pipe ends nothing, and a pending store is saved when a library
+    // ends the process (the X server went away).
+    void endWithTheProcess();
     // Ends the program without the exit question, as when the program is told to stop
     // (SIGTERM, SIGHUP, SIGINT): the colours stored in this run are saved first, and only a
     // failed save asks whether to end without them.

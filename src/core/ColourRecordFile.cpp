@@ -1,5 +1,7 @@
 #include "core/ColourRecordFile.h"
 
+#include <algorithm>
+
 namespace swatchly {
 
 ColourRecordsRead readColourRecords(FieldInput &input, std::size_t count, DigitOrder order)
@@ -22,18 +24,26 @@ ColourRecordsRead readColourRecords(FieldInput &input, std::size_t count, DigitO
     return read;
 }
 
-std::vector<std::optional<ColourValue>> readEachColourRecord(FieldInput &input, std::size_t count,
-                                                             DigitOrder order)
+EachColourRecord readEachColourRecord(FieldInput &input, std::size_t count, DigitOrder order)
 {
-    std::vector<std::optional<ColourValue>> colours;
-    colours.reserve(count);
+    EachColourRecord read;
+    read.colours.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const auto field = input.readField();
-        if (!field)
+        if (!field) {
+            if (input.error() != fileErrors::InputPastEndOfFile)
+                read.failure = input.error();
             break;
-        colours.push_back(readColourRecord(*field, order));
+        }
+        read.colours.push_back(readColourRecord(*field, order));
     }
-    return colours;
+    return read;
+}
+
+bool EachColourRecord::damaged() const
+{
+    return std::any_of(colours.begin(), colours.end(),
+                       [](const std::optional<ColourValue> &colour) { return !colour; });
 }
 
 std::optional<FileError> writeColourRecords(FieldOutput &output,

@@ -28,10 +28,22 @@ struct ColourRecordsRead
 // Reads count records in the given order.
 ColourRecordsRead readColourRecords(FieldInput &input, std::size_t count, DigitOrder order);
 
-// Reads up to count records in the given order, going on past a record that does not convert
-// (nothing in its place); the list ends early at the first missing record.
-std::vector<std::optional<ColourValue>> readEachColourRecord(FieldInput &input, std::size_t count,
-                                                             DigitOrder order);
+struct EachColourRecord
+{
+    // One entry for each record read, nothing for one that does not convert; the list ends
+    // early at the first missing record.
+    std::vector<std::optional<ColourValue>> colours;
+    // The input's error when a record could not be read for another reason than the end of
+    // the input.
+    std::optional<FileError> failure;
+
+    // Some record is there but does not convert: the input holds something these colours
+    // do not.
+    bool damaged() const;
+};
+
+// Reads up to count records in the given order, going on past a record that does not convert.
+EachColourRecord readEachColourRecord(FieldInput &input, std::size_t count, DigitOrder order);
 
 // Writes one record for each colour in the given order; the output's error at the first field
 // that could not be written.

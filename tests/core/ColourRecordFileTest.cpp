@@ -138,7 +138,7 @@ private slots:
         QFETCH(QStringList, colours);
         TextFields input(text);
         QStringList read;
-        for (const auto &colour : readEachColourRecord(input, 3, DigitOrder::RRGGBB))
+        for (const auto &colour : readEachColourRecord(input, 3, DigitOrder::RRGGBB).colours)
             read << described(colour);
         QCOMPARE(read, colours);
     }

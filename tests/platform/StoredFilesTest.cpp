@@ -5,6 +5,7 @@
 #include "platform/services/MessageBoxes.h"
 #include "platform/services/ProgramFolder.h"
 #include "schemes/frmSavetxt.h"
+#include "support/ChildProcess.h"
 #include "support/FakePlatform.h"
 #include "support/TestRegistry.h"
 
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QTest>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -38,6 +40,8 @@ bool place(const std::string &path, const QString &kind)
         return ::symlink("/dev/zero", path.c_str()) == 0;
     if (kind == QLatin1String("folder"))
         return ::mkdir(path.c_str(), 0755) == 0;
+    if (kind == QLatin1String("link nowhere"))
+        return ::symlink("nowhere.col", path.c_str()) == 0;
     std::ofstream(path) << Scheme.constData();
     return ::chmod(path.c_str(), kind.toUInt(nullptr, 8)) == 0;
 }
@@ -72,6 +76,24 @@ void inSchemeWindow(frmTintora &main, FakePlatform &fake, const QString &operati
         window->close();
 }
 
+// The program on the folder args[0]: stores a colour, is closed and answers Yes to the exit
+// question and No to any question after it. Writes how many boxes it showed, the last one's
+// prompt and whether the window stayed.
+int storeAndClose(const QStringList &args)
+{
+    FakePlatform fake;
+    platform::setProgramFolder(args.value(0));
+    frmTintora main;
+    main.show();
+    QTest::mouseClick(main.Picture1[23], Qt::RightButton, Qt::ShiftModifier);
+    fake.answers = { Answer::Yes, Answer::No };
+    main.close();
+    std::printf("shown %d\nlast %s\nstayed %d\n", int(fake.shown.size()),
+                qPrintable(fake.shown.last().prompt.replace('\n', ' ')), int(main.isVisible()));
+    return 0;
+}
+SWATCHLY_TEST_CHILD("store-and-close", storeAndClose)
+
 } // namespace
 
 class StoredFilesTest : public QObject
@@ -101,6 +123,12 @@ private slots:
         QTest::newRow("delete read-only") << "delete"
                                           << "Dusk.col"
                                           << "444" << problem;
+        QTest::newRow("save, link nowhere") << "save" << user << "link nowhere" << cannotSave;
+        QTest::newRow("export, link nowhere")
+            << "export"
+            << "Dusk.col"
+            << "link nowhere"
+            << "There was a problem with this file! 53File not found";
         QTest::newRow("export over FIFO") << "export"
                                           << "Dusk.col"
                                           << "FIFO"
@@ -143,6 +171,62 @@ private slots:
                  message);
         if (operation == QLatin1String("start"))
             QCOMPARE(main.Combo1->listCount(), 0); // the loading stopped at or before the names
+    }
+
+    // The save tells why and lets the user stay; the file keeps the colours it holds. Run as a
+    // user for whom the permissions hold.
+    void aFileThatCannotBeReadIsNotReplaced()
+    {
+        FakePlatform fake;
+        fake.copyShippedData();
+        const QString file = fake.path(QStringLiteral("UserDefColors.col"));
+        const QByteArray before = fake.readFile(QStringLiteral("UserDefColors.col"));
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0200), 0);
+        test::handToChildren(fake.folder());
+        QProcess program;
+        test::startChild(program, QStringLiteral("store-and-close"), { fake.folder() }, true);
+        QCOMPARE(test::waitForLine(program, "shown "), QByteArray("2"));
+        const auto last = test::waitForLine(program, "last ");
+        QVERIFY(last);
+        QVERIFY2(last->contains(QFile::encodeName(file) + "\": Permission denied."),
+                 last->constData());
+        QCOMPARE(test::waitForLine(program, "stayed "), QByteArray("1"));
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0600), 0);
+        QCOMPARE(fake.readFile(QStringLiteral("UserDefColors.col")), before);
+    }
+
+    // What the program cannot read back may be the user's colours in another form: the save
+    // keeps it beside the new file. Start-up says nothing about it.
+    void aFileThatDoesNotParseIsKeptAsBak_data()
+    {
+        QTest::addColumn<QByteArray>("old");
+        QTest::addColumn<bool>("kept");
+        QByteArray utf16("\xff\xfe");
+        for (const char ch : Scheme)
+            utf16 += QByteArray(1, ch) + '\0';
+        QTest::newRow("UTF-16 with a byte-order mark") << utf16 << true;
+        QTest::newRow("a damaged record") << Scheme.left(50) + "\"5x3412\"\r\n" << true;
+        QTest::newRow("good records") << Scheme << false;
+        QTest::newRow("fewer records") << Scheme.left(50) << false;
+    }
+
+    void aFileThatDoesNotParseIsKeptAsBak()
+    {
+        QFETCH(QByteArray, old);
+        QFETCH(bool, kept);
+        FakePlatform fake;
+        fake.copyShippedData();
+        fake.writeFile(QStringLiteral("UserDefColors.col"), old);
+        frmTintora main;
+        main.show();
+        QVERIFY(fake.shown.isEmpty());
+        QTest::mouseClick(main.Picture1[23], Qt::RightButton, Qt::ShiftModifier);
+        main.close();
+
+        QCOMPARE(fake.shown.size(), 1);
+        QCOMPARE(fake.readFile(QStringLiteral("UserDefColors.col")).size(), 140);
+        QCOMPARE(fake.readFile(QStringLiteral("UserDefColors.col.bak")), kept ? old : QByteArray());
     }
 
     void leftoversOfAKilledSaveGoAtTheNextStart()

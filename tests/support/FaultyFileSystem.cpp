@@ -60,6 +60,8 @@ public:
         return m_real->commit();
     }
 
+    void keepOldFileAs(const std::string &copyPath) override { m_real->keepOldFileAs(copyPath); }
+
     FileError error() const override { return m_error ? *m_error : m_real->error(); }
 
 private:

@@ -1,4 +1,5 @@
 #include "help/ViewerHelpService.h"
+#include "support/ChildProcess.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -34,6 +35,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("swatchly-tests"));
     // Help reaches the program's own viewer, as in the program, unless a test installs a double.
     swatchly::help::installHelpViewer();
+    if (const auto status = swatchly::test::runChild(argc, argv))
+        return *status;
 
     auto &tests = swatchly::test::registry();
     // "swatchly_tests ClassName [qtest options]" runs one class; no name runs them all.

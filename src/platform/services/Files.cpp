@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,6 +59,25 @@ std::string folderOf(const std::string &path)
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// The file that a write to path replaces: path itself, or the file its symbolic link leads to,
+// through every link on the way.
+std::optional<std::string> writtenPath(const std::string &path, FileError &error)
+{
+    struct stat entry
+    {
+    };
+    if (::lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode))
+        return path;
+    char *const resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) {
+        error = fileErrorFromErrno(errno);
+        return std::nullopt;
+    }
+    std::string target(resolved);
+    ::free(resolved);
+    return target;
 }
 
 // Temporary files are named by this pattern, short enough to fit beside a target name of any
@@ -142,6 +164,9 @@ public:
         , m_fd(fd)
     { }
 
+    // Copies the regular file at from to to, through a writer of its own.
+    static std::optional<FileError> copyFile(const std::string &from, const std::string &to);
+
     ~ReplacingOutputFile() override
     {
         if (m_fd >= 0)
@@ -153,15 +178,16 @@ public:
     ReplacingOutputFile(const ReplacingOutputFile &) = delete;
     ReplacingOutputFile &operator=(const ReplacingOutputFile &) = delete;
 
-    bool writeField(std::string_view text) override
+    bool writeField(std::string_view text) override { return writeBytes(fieldText(text)); }
+
+    bool writeBytes(std::string_view bytes)
     {
         if (m_failed)
             return false;
-        const std::string field = fieldText(text);
         std::size_t written = 0;
-        while (written < field.size()) {
+        while (written < bytes.size()) {
             const ssize_t count = retrying(
-                [&] { return ::write(m_fd, field.data() + written, field.size() - written); });
+                [&] { return ::write(m_fd, bytes.data() + written, bytes.size() - written); });
             if (count <= 0) {
                 fail(count < 0 ? fileErrorFromErrno(errno) : fileErrors::PathFileAccessError);
                 return false;
@@ -170,6 +196,8 @@ public:
         }
         return true;
     }
+
+    void keepOldFileAs(const std::string &copyPath) override { m_copyPath = copyPath; }
 
     bool commit() override
     {
@@ -186,6 +214,12 @@ public:
         if (closed != 0) {
             fail(fileErrorFromErrno(errno));
             return false;
+        }
+        if (!m_copyPath.empty()) {
+            if (const auto failure = copyFile(m_path, m_copyPath)) {
+                fail(*failure);
+                return false;
+            }
         }
         if (std::rename(m_temporaryPath.c_str(), m_path.c_str()) != 0) {
             fail(fileErrorFromErrno(errno));
@@ -206,11 +240,99 @@ private:
 
     std::string m_path;
     std::string m_temporaryPath;
+    std::string m_copyPath;
     int m_fd;
     FileError m_error;
     bool m_failed = false;
     bool m_committed = false;
 };
+
+std::string temporaryPathBeside(const std::string &path)
+{
+    static std::mt19937 generator { std::random_device {}() };
+    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
+    char digitText[TemporaryDigits + 1];
+    std::snprintf(digitText, sizeof digitText, "%06x", digits(generator));
+    return folderOf(path) + '/' + std::string(TemporaryPrefix) + digitText +
+        std::string(TemporarySuffix);
+}
+
+std::unique_ptr<ReplacingOutputFile> openReplacing(const std::string &name, FileError &error)
+{
+    const auto written = writtenPath(name, error);
+    if (!written)
+        return nullptr;
+    const std::string &path = *written;
+    if (const auto reason = untouchable(path)) {
+        error = *reason;
+        return nullptr;
+    }
+    // A new file gets the permissions the user's umask allows; a replaced file keeps its
+    // own.
+    mode_t mode = 0666;
+    struct stat old
+    {
+    };
+    const bool replacing = ::stat(path.c_str(), &old) == 0;
+    if (replacing)
+        mode = old.st_mode & 07777;
+    // The temporary file is always a new one (never a file or link that happens to carry
+    // the name); another name is tried when one is taken.
+    std::string temporaryPath;
+    int fd = -1;
+    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+        temporaryPath = temporaryPathBeside(path);
+        fd = retrying([&] {
+            return ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        });
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        error = fileErrorFromErrno(errno);
+        return nullptr;
+    }
+    if (replacing)
+        ::fchmod(fd, mode);
+    return std::make_unique<ReplacingOutputFile>(path, temporaryPath, fd);
+}
+
+std::optional<FileError> ReplacingOutputFile::copyFile(const std::string &from,
+                                                       const std::string &to)
+{
+    struct Closer
+    {
+        int fd;
+        ~Closer() { ::close(fd); }
+    };
+    const int fd =
+        retrying([&] { return ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); });
+    if (fd < 0)
+        return fileErrorFromErrno(errno);
+    const Closer closer { fd };
+    struct stat status
+    {
+    };
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return fileErrors::PathFileAccessError;
+    FileError error;
+    auto copy = openReplacing(to, error);
+    if (!copy)
+        return error;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t count = retrying([&] { return ::read(fd, buffer, sizeof buffer); });
+        if (count < 0)
+            return fileErrorFromErrno(errno);
+        if (count == 0)
+            break;
+        if (!copy->writeBytes(std::string_view(buffer, static_cast<std::size_t>(count))))
+            return copy->error();
+    }
+    if (!copy->commit())
+        return copy->error();
+    return std::nullopt;
+}
 
 class RealFileSystem final : public FileSystem
 {
@@ -238,43 +360,17 @@ public:
 
     std::unique_ptr<OutputFile> openForOutput(const std::string &path, FileError &error) override
     {
-        if (const auto reason = untouchable(path)) {
-            error = *reason;
-            return nullptr;
-        }
-        // A new file gets the permissions the user's umask allows; a replaced file keeps its
-        // own.
-        mode_t mode = 0666;
-        struct stat old
-        {
-        };
-        const bool replacing = ::stat(path.c_str(), &old) == 0;
-        if (replacing)
-            mode = old.st_mode & 07777;
-        // The temporary file is always a new one (never a file or link that happens to carry
-        // the name); another name is tried when one is taken.
-        std::string temporaryPath;
-        int fd = -1;
-        for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
-            temporaryPath = temporaryPathBeside(path);
-            fd = retrying([&] {
-                return ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-            });
-            if (fd < 0 && errno != EEXIST)
-                break;
-        }
-        if (fd < 0) {
-            error = fileErrorFromErrno(errno);
-            return nullptr;
-        }
-        if (replacing)
-            ::fchmod(fd, mode);
-        return std::make_unique<ReplacingOutputFile>(path, temporaryPath, fd);
+        return openReplacing(path, error);
     }
 
     bool remove(const std::string &path, FileError &error) override
     {
-        if (const auto reason = untouchable(path)) {
+        // A link goes, whatever it leads to; what it leads to stays.
+        struct stat entry
+        {
+        };
+        const bool link = ::lstat(path.c_str(), &entry) == 0 && S_ISLNK(entry.st_mode);
+        if (const auto reason = link ? std::nullopt : untouchable(path)) {
             error = *reason;
             return false;
         }
@@ -283,17 +379,6 @@ public:
             return false;
         }
         return true;
-    }
-
-private:
-    static std::string temporaryPathBeside(const std::string &path)
-    {
-        static std::mt19937 generator { std::random_device {}() };
-        std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
-        char digitText[TemporaryDigits + 1];
-        std::snprintf(digitText, sizeof digitText, "%06x", digits(generator));
-        return folderOf(path) + '/' + std::string(TemporaryPrefix) + digitText +
-            std::string(TemporarySuffix);
     }
 };
 
@@ -315,6 +400,89 @@ FileSystem &files()
 void setFileSystem(FileSystem *fileSystem)
 {
     currentFileSystem = fileSystem ? fileSystem : &realFileSystem;
+}
+
+namespace {
+
+// An advisory lock (flock) on a file in the folder: the system lets it go when its holder ends
+// in any way, so the lock of a copy that was killed is free for the next one. The holder
+// removes the file while it still holds the lock; a copy that was waiting on the removed file
+// finds, once it has the lock, that the name no longer leads to that file, and starts again.
+class LockFile final : public FolderLock
+{
+public:
+    LockFile(std::string path, int fd)
+        : m_path(std::move(path))
+        , m_fd(fd)
+    { }
+
+    ~LockFile() override
+    {
+        ::unlink(m_path.c_str());
+        ::close(m_fd);
+    }
+
+    LockFile(const LockFile &) = delete;
+    LockFile &operator=(const LockFile &) = delete;
+
+private:
+    std::string m_path;
+    int m_fd;
+};
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+} // namespace
+
+std::unique_ptr<FolderLock> lockFolder(const std::string &folder, FileError &error,
+                                       std::chrono::milliseconds wait)
+{
+    const std::string path = folder + "/.swatchly.lock";
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        // Read-only is enough for flock, and lets a copy of another user who shares the folder
+        // take the same lock.
+        const int fd = retrying([&] {
+            return ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                          0666);
+        });
+        if (fd < 0) {
+            error = fileErrorFromErrno(errno);
+            return nullptr;
+        }
+        struct stat held
+        {
+        };
+        if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+            ::close(fd);
+            error = fileErrors::PathFileAccessError;
+            return nullptr;
+        }
+        if (retrying([&] { return ::flock(fd, LOCK_EX | LOCK_NB); }) == 0) {
+            struct stat named
+            {
+            };
+            if (::stat(path.c_str(), &named) == 0 && sameFile(held, named))
+                return std::make_unique<LockFile>(path, fd);
+            ::close(fd);
+            continue;
+        }
+        const int reason = errno;
+        ::close(fd);
+        if (reason != EWOULDBLOCK) {
+            error = fileErrorFromErrno(reason);
+            return nullptr;
+        }
+        // Short pauses: several copies that end together each save within milliseconds.
+        if (std::chrono::steady_clock::now() >= deadline) {
+            error = FolderLocked;
+            return nullptr;
+        }
+        ::usleep(10 * 1000);
+    }
 }
 
 void removeSaveLeftovers(const std::string &folder)

@@ -10,11 +10,17 @@
 // Only regular files are opened, and opening never waits: a FIFO, device, socket or folder in
 // the place of a file fails at once (75). A file without write permission (made read-only by
 // the user) is neither replaced nor deleted (70).
+//
+// A symbolic link is the user's choice of where a file lives: writing to its name replaces the
+// file it leads to (the temporary file goes beside that file), and the link stays; deleting it
+// removes the link and leaves what it leads to. A link that leads nowhere cannot be written
+// (53).
 #pragma once
 
 #include "core/Fields.h"
 #include "core/FileError.h"
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +39,9 @@ class OutputFile : public FieldOutput
 public:
     // Finishes the file and puts it in place of the old one.
     virtual bool commit() = 0;
+    // Has commit() first keep a copy of the file it replaces, byte for byte, at copyPath
+    // (itself replaced as by a write); a failed copy fails the commit and keeps the old file.
+    virtual void keepOldFileAs(const std::string &copyPath) = 0;
 };
 
 class FileSystem
@@ -52,6 +61,25 @@ std::unique_ptr<InputFile> inputFileReading(std::unique_ptr<ByteSource> source);
 // real one).
 FileSystem &files();
 void setFileSystem(FileSystem *fileSystem);
+
+// The lock of a folder, held while the object lives: copies of the program that share the
+// folder take turns under it (an advisory lock on the file .swatchly.lock in the folder, removed
+// when released). The lock of a copy that died holding it is taken over.
+class FolderLock
+{
+public:
+    virtual ~FolderLock() = default;
+};
+
+// How long lockFolder waits for a lock that another living copy holds.
+inline constexpr std::chrono::milliseconds FolderLockWait { 3000 };
+// What a lock not had within FolderLockWait fails with.
+inline const FileError FolderLocked { 70, "Locked by another copy of the program" };
+
+// Takes the lock of folder, waiting up to wait for it; nothing, with error set, when it cannot
+// be had.
+std::unique_ptr<FolderLock> lockFolder(const std::string &folder, FileError &error,
+                                       std::chrono::milliseconds wait = FolderLockWait);
 
 // Removes the temporary files that saves killed before their end left in folder: regular files
 // named by the file layer's own temporary-name pattern, at least LeftoverAge seconds old.

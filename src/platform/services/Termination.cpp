@@ -1,10 +1,12 @@
 #include "platform/services/Termination.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QSocketNotifier>
 
 #include <array>
 #include <csignal>
+#include <cstdlib>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -35,6 +37,17 @@ void setSignalAction(void (*action)(int))
         sigaction(signal, &request, nullptr);
 }
 
+extern "C" void doNothing(int) { }
+
+QPointer<QObject> forcedExitContext;
+std::function<void()> forcedExitHandler;
+
+extern "C" void runForcedExitHandler()
+{
+    if (forcedExitContext && forcedExitHandler)
+        forcedExitHandler();
+}
+
 } // namespace
 
 void onTerminationRequest(QObject *context, std::function<void()> handler)
@@ -50,6 +63,26 @@ void onTerminationRequest(QObject *context, std::function<void()> handler)
         });
     QObject::connect(notifier, &QObject::destroyed, [] { setSignalAction(SIG_DFL); });
     setSignalAction(noteTerminationSignal);
+}
+
+void ignoreBrokenPipes()
+{
+    // A handler that does nothing rather than SIG_IGN, which programs started from here would
+    // inherit: they get the default action back, as they expect.
+    struct sigaction request = {};
+    request.sa_handler = doNothing;
+    sigemptyset(&request.sa_mask);
+    request.sa_flags = SA_RESTART;
+    sigaction(SIGPIPE, &request, nullptr);
+}
+
+void onForcedExit(QObject *context, std::function<void()> handler)
+{
+    static const bool registered = std::atexit(runForcedExitHandler) == 0;
+    if (!registered)
+        return;
+    forcedExitContext = context;
+    forcedExitHandler = std::move(handler);
 }
 
 } // namespace swatchly::platform

@@ -7,10 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace swatchly;
 
@@ -166,6 +168,72 @@ private slots:
         error = {};
         QVERIFY(!platform::files().remove(missing, error));
         QCOMPARE(error, fileErrors::FileNotFound);
+    }
+
+    // A link stays where the user put it: a write replaces the file it leads to (the temporary
+    // file beside that one), a delete removes the link alone; a link that leads nowhere, or to
+    // a file that may not be written, fails.
+    void linksStayWhereTheUserPutThem_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("leadsTo"); // relative to the link's folder
+        QTest::addColumn<int>("targetMode"); // 0: no target
+        QTest::addColumn<int>("failure"); // the code, 0 for none
+
+        QTest::newRow("write, relative link") << "write"
+                                              << "../synced/real.col" << 0644 << 0;
+        QTest::newRow("write, absolute link") << "write"
+                                              << "/synced/real.col" << 0644 << 0;
+        QTest::newRow("write, link nowhere") << "write"
+                                             << "../synced/real.col" << 0 << 53;
+        QTest::newRow("write, read-only target") << "write"
+                                                 << "../synced/real.col" << 0444 << 70;
+        QTest::newRow("delete, read-only target") << "delete"
+                                                  << "../synced/real.col" << 0444 << 0;
+        QTest::newRow("delete, link nowhere") << "delete"
+                                              << "../synced/real.col" << 0 << 0;
+    }
+
+    void linksStayWhereTheUserPutThem()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, leadsTo);
+        QFETCH(int, targetMode);
+        QFETCH(int, failure);
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("data")));
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("synced")));
+        const QString target = root.filePath(QStringLiteral("synced/real.col"));
+        if (targetMode != 0) {
+            put(target, "old");
+            QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode_t(targetMode)), 0);
+        }
+        const QString link = root.filePath(QStringLiteral("data/Dusk.col"));
+        const QString linkText = leadsTo.startsWith('/') ? root.path() + leadsTo : leadsTo;
+        QCOMPARE(
+            ::symlink(QFile::encodeName(linkText).constData(), QFile::encodeName(link).constData()),
+            0);
+
+        FileError error;
+        bool done = false;
+        if (operation == QLatin1String("write")) {
+            auto out = platform::files().openForOutput(link.toStdString(), error);
+            done = out && out->writeField("FF8000") && out->commit();
+        } else {
+            done = platform::files().remove(link.toStdString(), error);
+        }
+
+        QCOMPARE(done, failure == 0);
+        QCOMPARE(error.code, failure);
+        QCOMPARE(QFileInfo(link).isSymLink(), operation == QLatin1String("write"));
+        const bool written = done && operation == QLatin1String("write");
+        QCOMPARE(contents(target),
+                 written          ? QByteArray("\"FF8000\"\r\n")
+                     : targetMode ? QByteArray("old")
+                                  : QByteArray("<unreadable>"));
+        QCOMPARE(
+            QDir(root.filePath(QStringLiteral("synced"))).entryList(QDir::Files | QDir::Hidden),
+            targetMode || written ? QStringList { "real.col" } : QStringList());
     }
 };
 
