@@ -210,8 +210,10 @@ private slots:
         tip.setBackgroundColour(Qt::yellow);
         tip.setTextColour(Qt::black);
         tip.setText(QStringLiteral("A tip that lies over the control beneath it"));
-        // Hanging centred from just above the control, the tip's body covers its middle.
-        tip.showAt(target->mapToGlobal(QPoint(target->width() / 2, -14)), true);
+        // Hanging centred from just above the control's middle, the tip's body covers it.
+        tip.showAt(target->mapToGlobal(
+                       QPoint(target->width() / 2, target->height() / 2 - (balloon ? 20 : 6))),
+                   true);
         QVERIFY(QTest::qWaitForWindowExposed(&tip));
         // In a slider's trough to the right of its handle, which stands at the left.
         const QPoint local(control.startsWith(QLatin1String("Slide")) ? target->width() * 3 / 4
