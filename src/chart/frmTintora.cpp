@@ -220,8 +220,9 @@ void frmTintora::buildSliders(QWidget *client)
                                        QStringLiteral("Slide for a Color"));
     placeTwips(fraRGBColors, 0, 4320, 3555, 1905);
     // The frame's top overlaps the Tool Tips switch above it; the switch stays on top, so that
-    // it takes clicks over its whole rectangle.
-    Check1->raise();
+    // it takes clicks over its whole rectangle. The frame goes under it rather than the switch
+    // to the end, so that a screen reader still meets the switch beside the sliders.
+    fraRGBColors->stackUnder(Check1);
 
     const std::array<ColourValue, 3> labelColours { 0x0000C0, 0x008000, 0x800000 };
     const std::array<int, 3> labelTops { 240, 600, 960 };
