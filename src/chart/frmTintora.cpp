@@ -21,11 +21,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace swatchly {
@@ -104,6 +106,7 @@ frmTintora::frmTintora(QWidget *parent)
                        });
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QCoreApplication::instance()->installEventFilter(this);
 
     Form_Load();
 }
@@ -196,7 +199,6 @@ void frmTintora::buildValueFrames(QWidget *client)
         new platform::Label(Frame5, QStringLiteral("lblShowCB"),
                             QStringLiteral("  HTML Color       Value is in        the ClipBoard"));
     placeTwips(lblShowCB, 1080, 120, 1095, 615);
-    lblShowCB->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     txtDecValue = new platform::MultiLineTextBox(Frame5, QStringLiteral("txtDecValue"),
                                                  QStringLiteral("Dec Value\r\n"));
     placeTwips(txtDecValue, 2160, 240, 975, 495);
@@ -217,6 +219,10 @@ void frmTintora::buildSliders(QWidget *client)
     fraRGBColors = new platform::Frame(client, QStringLiteral("fraRGBColors"),
                                        QStringLiteral("Slide for a Color"));
     placeTwips(fraRGBColors, 0, 4320, 3555, 1905);
+    // The frame's top overlaps the Tool Tips switch above it; the switch stays on top, so that
+    // it takes clicks over its whole rectangle. The frame goes under it rather than the switch
+    // to the end, so that a screen reader still meets the switch beside the sliders.
+    fraRGBColors->stackUnder(Check1);
 
     const std::array<ColourValue, 3> labelColours { 0x0000C0, 0x008000, 0x800000 };
     const std::array<int, 3> labelTops { 240, 600, 960 };
@@ -533,7 +539,7 @@ void frmTintora::LoadStartUpData()
 void frmTintora::closeEvent(QCloseEvent *event)
 {
     // The close that ends a session or a request to end, after its answer: nothing to ask.
-    if (m_sessionAnswered && !UserColorsChanged) {
+    if (m_quitting && m_sessionAnswered && !UserColorsChanged) {
         event->accept();
         return;
     }
@@ -543,6 +549,16 @@ void frmTintora::closeEvent(QCloseEvent *event)
         event->ignore();
     else
         event->accept();
+}
+
+bool frmTintora::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) {
+        // The quit closes the windows before it returns; whatever comes later is the user's.
+        m_quitting = true;
+        QTimer::singleShot(0, this, [this] { m_quitting = false; });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace swatchly

@@ -185,10 +185,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The user already answered the close for this session end, and nothing was stored since.
     bool m_sessionAnswered = false;
+    // The application is quitting, as when the desktop session ends after its question: the
+    // close it brings is the one that answer was for. A session end that was cancelled never
+    // quits, and the user's next close asks again.
+    bool m_quitting = false;
 
     void buildChart(QWidget *client);
     void buildValueFrames(QWidget *client);

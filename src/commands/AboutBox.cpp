@@ -4,14 +4,18 @@
 #include "platform/services/MessageBoxes.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace modChromel {
 
 void ShowAboutBox(QWidget *owner)
 {
+    // The version is the one set at the top of CMakeLists.txt.
     const QString text = QStringLiteral("Swatchly") + QChar(10) +
-        QStringLiteral("A small, fast colour picker for the web. Version 1.0");
+        QCoreApplication::translate("modChromel",
+                                    "A small, fast colour picker for the web. Version %1")
+            .arg(QStringLiteral(SWATCHLY_VERSION));
     const QIcon icon = owner ? owner->windowIcon() : QApplication::windowIcon();
     swatchly::platform::dialogs().showAbout(owner, swatchly::platform::ApplicationTitle, text,
                                             icon);

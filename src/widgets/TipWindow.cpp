@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTextLayout>
 #include <QToolTip>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -95,6 +96,18 @@ void TipWindow::showAt(const QPoint &anchor, bool centred)
     m_centred = centred;
     place();
     show();
+    passPointerThrough();
+}
+
+void TipWindow::passPointerThrough()
+{
+    // Created transparent for input, an X11 tip window still took the clicks and the wheel of
+    // the pointer over it once it was shown or its shape changed: setting the flag anew puts
+    // the empty input region back, and the controls beneath get what the pointer does.
+    if (QWindow *window = windowHandle()) {
+        window->setFlag(Qt::WindowTransparentForInput, false);
+        window->setFlag(Qt::WindowTransparentForInput, true);
+    }
 }
 
 void TipWindow::layOutText()
@@ -188,6 +201,8 @@ void TipWindow::place()
         setMask(QRegion(outline().toFillPolygon().toPolygon(), Qt::WindingFill));
     else
         clearMask();
+    if (isVisible())
+        passPointerThrough();
     update();
 }
 

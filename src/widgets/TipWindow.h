@@ -55,6 +55,7 @@ protected:
 private:
     void layOutText();
     void place();
+    void passPointerThrough();
     QRect bodyRect() const;
 
     QString m_text;

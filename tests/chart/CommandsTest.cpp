@@ -12,8 +12,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMenu>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -239,6 +241,21 @@ private slots:
             QVERIFY(about.hasIcon);
         }
         QCOMPARE(fake.aboutRequests[1].text, fake.aboutRequests[0].text);
+    }
+
+    void aboutBoxShowsTheVersionOfTheBuild()
+    {
+        QFile cmake(QStringLiteral(SWATCHLY_SOURCE_DIR "/CMakeLists.txt"));
+        QVERIFY(cmake.open(QIODevice::ReadOnly | QIODevice::Text));
+        const auto version = QRegularExpression(QStringLiteral(R"(project\(\S+ VERSION (\S+))"))
+                                 .match(QString::fromUtf8(cmake.readAll()));
+        QVERIFY(version.hasMatch());
+        FakePlatform fake;
+        modChromel::ShowAboutBox(nullptr);
+        QCOMPARE(fake.aboutRequests.size(), 1);
+        const QString text = fake.aboutRequests[0].text;
+        QVERIFY2(text.endsWith(QStringLiteral(" Version ") + version.captured(1)),
+                 qPrintable(text));
     }
 
     void emailWindowIsModalOverTheVisibleMainWindow()

@@ -5,6 +5,7 @@
 #include "platform/services/MessageBoxes.h"
 #include "platform/services/Termination.h"
 #include "schemes/frmSavetxt.h"
+#include "support/ChildProcess.h"
 #include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestRegistry.h"
@@ -20,12 +21,12 @@
 #include <csignal>
 #include <optional>
 
-#include <unistd.h>
-
 using namespace swatchly;
 using platform::Answer;
 using swatchly::test::FakePlatform;
 using swatchly::test::FaultyFileSystem;
+using swatchly::test::inChildProcess;
+using swatchly::test::RunAs;
 
 namespace {
 
@@ -153,16 +154,19 @@ private slots:
             store(window, 1, 23);
 
         // A termination request arrives as a signal and is handled from the event loop, which
-        // it ends.
-        platform::onTerminationRequest(&window, [&window] { window.endSession(); });
-        QTimer::singleShot(0, [] { ::raise(SIGTERM); });
-        QTimer guard;
-        guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-        guard.start(10000);
-        QCOMPARE(QCoreApplication::exec(), 0);
+        // it ends. A signal that is not handled would end the test process: a child takes it.
+        const QString failure = inChildProcess([&] {
+            platform::onTerminationRequest(&window, [&window] { window.endSession(); });
+            QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+            QTimer guard;
+            guard.setSingleShot(true);
+            connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+            guard.start(10000);
+            QCOMPARE(QCoreApplication::exec(), 0);
+            QVERIFY(fake.shown.isEmpty());
+        });
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
 
-        QVERIFY(fake.shown.isEmpty());
         const QByteArray saved = fake.readFile(UserFile);
         QCOMPARE(saved == userColoursFile(), !stored);
         if (stored)
@@ -459,55 +463,109 @@ private slots:
         else if (!atExit.isEmpty())
             fake.writeFile(UserFile, atExit);
 
-        fake.answers = { yes ? Answer::Yes : Answer::No };
-        bool ended = true;
-        if (session) {
-            ended = window.commitSessionData(ending == QLatin1String("session"));
-        } else if (signal == 0) {
-            window.close();
-        } else {
-            // As the program wires it.
-            std::optional<bool> result;
-            platform::onTerminationRequest(&window, [&] { result = window.endOnRequest(); });
-            QVERIFY(::raise(signal) == 0);
-            QTRY_VERIFY(result.has_value());
-            ended = *result;
-        }
+        // A signal that is not handled would end the test process, and the quit that ends a
+        // session ends the event loops: both in a child, whose files the test reads after.
+        const auto endTheRun = [&] {
+            fake.answers = { yes ? Answer::Yes : Answer::No };
+            bool ended = true;
+            if (session) {
+                ended = window.commitSessionData(ending == QLatin1String("session"));
+            } else if (signal == 0) {
+                window.close();
+            } else {
+                // As the program wires it.
+                std::optional<bool> result;
+                platform::onTerminationRequest(&window, [&] { result = window.endOnRequest(); });
+                QVERIFY(::raise(signal) == 0);
+                QTRY_VERIFY(result.has_value());
+                ended = *result;
+            }
 
-        QCOMPARE(fake.readFile(UserFile), expected);
-        const bool asked = signal == 0 && ending != QLatin1String("session, no questions");
-        QCOMPARE(ended, yes || !asked);
-        QCOMPARE(fake.shown.size(), asked ? 1 : 0);
-        // After the answer, the close that ends the program asks nothing more.
+            const bool asked = signal == 0 && ending != QLatin1String("session, no questions");
+            QCOMPARE(ended, yes || !asked);
+            QCOMPARE(fake.shown.size(), asked ? 1 : 0);
+            // After the answer, the quit that ends the session asks nothing more.
+            if (session) {
+                fake.answers = { Answer::No };
+                QEvent quit(QEvent::Quit);
+                QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+                QCOMPARE(window.isVisible(), !ended);
+                QCOMPARE(fake.shown.size(), (asked ? 1 : 0) + (ended ? 0 : 1));
+            }
+        };
         if (session || signal != 0) {
-            fake.answers = { Answer::No };
-            window.close();
-            QCOMPARE(window.isVisible(), !ended);
-            QCOMPARE(fake.shown.size(), (asked ? 1 : 0) + (ended ? 0 : 1));
+            const QString failure = inChildProcess(endTheRun);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        } else {
+            endTheRun();
         }
+        QCOMPARE(fake.readFile(UserFile), expected);
+    }
+
+    // After a session end that was answered, or saved without asking, and then cancelled, the
+    // program goes on; the user's next close asks as usual.
+    void aCancelledSessionEndLeavesTheNextCloseItsQuestion_data()
+    {
+        QTest::addColumn<bool>("mayInteract");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("answered Yes, after a store") << true << true;
+        QTest::newRow("answered Yes") << true << false;
+        QTest::newRow("saved without asking") << false << true;
+    }
+
+    void aCancelledSessionEndLeavesTheNextCloseItsQuestion()
+    {
+        QFETCH(bool, mayInteract);
+        QFETCH(bool, stored);
+        LoadedWindow loaded;
+        QVERIFY(loaded.show());
+        FakePlatform &fake = loaded.fake;
+        frmTintora &window = loaded.window;
+        if (stored)
+            store(window, 1, 23);
+        fake.answers = { Answer::Yes };
+        QVERIFY(window.commitSessionData(mayInteract));
+        const auto asked = fake.shown.size();
+        QCOMPARE(asked, mayInteract ? 1 : 0);
+        // The session manager cancels the end; the program gets no word of it and goes on.
+        QTest::qWait(10);
+
+        fake.answers = { Answer::No };
+        QTest::mouseClick(window.cmdExit, Qt::LeftButton);
+        QCOMPARE(fake.shown.size(), asked + 1);
+        checkExitQuestion(fake.shown.last());
+        QVERIFY(window.isVisible());
+        fake.answers = { Answer::Yes };
+        window.mnuExit->trigger();
+        QCOMPARE(fake.shown.size(), asked + 2);
+        QVERIFY(!window.isVisible());
     }
 
     void aReadOnlyProgramFolderKeepsTheOldFile()
     {
-        if (::geteuid() == 0)
-            QSKIP("the superuser writes into read-only folders");
         UserColoursFolder folder;
         FakePlatform &fake = folder.fake;
         frmTintora window;
         window.show();
         store(window, 1, 23);
+        // The superuser writes into read-only folders: the close runs as an ordinary user.
+        QVERIFY(test::giveToUnprivilegedUser(fake.folder()));
         QFile::setPermissions(fake.folder(),
                               QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                   QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-        fake.answers = { Answer::Yes, Answer::No };
-        window.close();
+        const QString failure = inChildProcess(
+            [&] {
+                fake.answers = { Answer::Yes, Answer::No };
+                window.close();
+                QCOMPARE(fake.shown.size(), 2);
+                QVERIFY2(fake.shown.at(1).prompt.contains(QStringLiteral("Permission denied")),
+                         qPrintable(fake.shown.at(1).prompt));
+                QVERIFY(window.isVisible());
+            },
+            RunAs::Unprivileged);
         QFile::setPermissions(fake.folder(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-        QCOMPARE(fake.shown.size(), 2);
-        QVERIFY2(fake.shown.at(1).prompt.contains(QStringLiteral("Permission denied")),
-                 qPrintable(fake.shown.at(1).prompt));
-        QVERIFY(window.isVisible());
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QCOMPARE(fake.readFile(UserFile), userColoursFile());
     }
 };

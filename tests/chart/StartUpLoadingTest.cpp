@@ -231,6 +231,29 @@ private slots:
         }
     }
 
+    // Where the design gives a label no alignment, its text starts at the left and its own
+    // blanks place the words.
+    void labelsAlignTheirTextAsDesigned_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("alignment");
+        QTest::newRow("lblShowCB") << "lblShowCB" << int(Qt::AlignLeft | Qt::AlignTop);
+        QTest::newRow("Label1") << "Label1" << int(Qt::AlignLeft | Qt::AlignTop);
+        QTest::newRow("lblSlide") << "lblSlide" << int(Qt::AlignCenter);
+        QTest::newRow("lblRGB(1)") << "lblRGB(1)" << int(Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    void labelsAlignTheirTextAsDesigned()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, alignment);
+        FakePlatform fake;
+        frmTintora window;
+        auto *label = window.findChild<QLabel *>(name);
+        QVERIFY2(label, qPrintable(name));
+        QCOMPARE(int(label->alignment()), alignment);
+    }
+
     void windowHasItsClientSizeMenuAndToolbar()
     {
         FakePlatform fake;

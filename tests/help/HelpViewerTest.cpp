@@ -16,8 +16,10 @@
 #include <QImage>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTreeWidget>
@@ -407,6 +409,59 @@ private slots:
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                           tree->visualItemRect(book).center());
         QCOMPARE(viewer->currentTopic(), QStringLiteral("/delete.htm"));
+    }
+
+    // An index entry may point at a place inside a page; the page opens there, not at its top.
+    void indexEntryOpensThePageAtItsAnchor_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("topic");
+        QTest::addColumn<QString>("anchor");
+        QTest::newRow("Clipboard viewer") << "Clipboard viewer"
+                                          << "/clipboard.htm"
+                                          << "viewer";
+        QTest::newRow("File format, scheme files") << "File format, scheme files"
+                                                   << "/datafiles.htm"
+                                                   << "schemes";
+    }
+
+    void indexEntryOpensThePageAtItsAnchor()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, topic);
+        QFETCH(QString, anchor);
+        HelpViewer *viewer = HelpViewer::display(ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
+        QVERIFY(viewer);
+        QVERIFY(QTest::qWaitForWindowExposed(viewer));
+        viewer->findChild<QTabWidget *>()->setCurrentIndex(1);
+        auto *index = viewer->findChild<QListWidget *>(QStringLiteral("helpIndex"));
+        QVERIFY(index);
+        const auto found = index->findItems(entry, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        index->scrollToItem(found.first());
+        QTest::mouseClick(index->viewport(), Qt::LeftButton, {},
+                          index->visualItemRect(found.first()).center());
+
+        QTextBrowser *page = viewer->page();
+        QCOMPARE(viewer->currentTopic(), topic);
+        QCOMPARE(page->source().fragment(), anchor);
+        // The anchor's line is the first one shown.
+        qreal top = -1;
+        for (QTextBlock block = page->document()->begin(); block.isValid() && top < 0;
+             block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                if (it.fragment().charFormat().anchorNames().contains(anchor)) {
+                    top = page->document()->documentLayout()->blockBoundingRect(block).top();
+                    break;
+                }
+            }
+        }
+        QVERIFY2(top > 0, "the anchor lies below the page's top");
+        QScrollBar *scroll = page->verticalScrollBar();
+        const int expected = std::min(qRound(top), scroll->maximum());
+        QTRY_VERIFY2(
+            std::abs(scroll->value() - expected) <= 2,
+            qPrintable(QStringLiteral("at %1, not %2").arg(scroll->value()).arg(expected)));
     }
 
     void helpCommandReusesItsWindow()

@@ -182,7 +182,7 @@ private slots:
         const QString file = fake.path(QStringLiteral("UserDefColors.col"));
         const QByteArray before = fake.readFile(QStringLiteral("UserDefColors.col"));
         QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0200), 0);
-        test::handToChildren(fake.folder());
+        QVERIFY(test::giveToUnprivilegedUser(fake.folder()));
         QProcess program;
         test::startChild(program, QStringLiteral("store-and-close"), { fake.folder() }, true);
         QCOMPARE(test::waitForLine(program, "shown "), QByteArray("2"));

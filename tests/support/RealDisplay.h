@@ -17,5 +17,9 @@ bool onRealDisplay();
 void movePointerTo(const QPoint &global);
 // Warps the pointer onto a widget, at `local` (its centre when not given).
 void movePointerOnto(QWidget *widget, QPoint local = QPoint(-1, -1));
+// Presses and releases a button (1 the left, 4 and 5 the wheel up and down) where the pointer is,
+// through the X server's test extension, so that the server decides which window the click reaches,
+// as for a person's. False when the extension cannot be reached.
+bool clickPointer(unsigned button = 1);
 
 } // namespace swatchly::test

@@ -7,16 +7,19 @@
 #include "widgets/TipWindow.h"
 #include "widgets/cToolTip.h"
 
+#include <QAbstractButton>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
 
 using namespace swatchly;
+using swatchly::test::clickPointer;
 using swatchly::test::FakePlatform;
 using swatchly::test::movePointerOnto;
 using swatchly::test::movePointerTo;
@@ -156,6 +159,125 @@ private slots:
             QCOMPARE(shown.pixelColor(corner), behind.pixelColor(corner));
         QCOMPARE(shown.pixelColor(QPoint(area.width() / 2, window->textRect().top() - 2)),
                  window->backgroundColour());
+    }
+
+    // The frame below the Tool Tips switch overlaps its lowest rows; a click anywhere on the
+    // switch, its box or its caption, still turns the tips off.
+    void toolTipsSwitchTakesClicksOverItsWholeRectangle_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("fromBottom");
+        QTest::newRow("box, lowest row") << 6 << 1;
+        QTest::newRow("box, third row from below") << 6 << 3;
+        QTest::newRow("caption, lowest row") << 60 << 1;
+        QTest::newRow("caption, middle") << 60 << 7;
+    }
+
+    void toolTipsSwitchTakesClicksOverItsWholeRectangle()
+    {
+        QFETCH(int, x);
+        QFETCH(int, fromBottom);
+        auto *check = m_window->Check1;
+        QCOMPARE(check->value(), 1);
+        movePointerOnto(check, QPoint(x, check->height() - fromBottom));
+        QVERIFY(clickPointer());
+        QTRY_COMPARE(check->value(), 0);
+        QCOMPARE(check->text(), QStringLiteral("Tool Tips - (OFF)"));
+    }
+
+    // A tip may lie over other controls; the pointer's buttons and wheel reach them through
+    // it, as through the desktop's own tips.
+    void clicksAndWheelPassThroughATip_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("balloon");
+        QTest::newRow("click on the Exit button, balloon") << "cmdExit" << 1 << true;
+        QTest::newRow("click on the Exit button, rectangle") << "cmdExit" << 1 << false;
+        QTest::newRow("click in a slider's trough") << "Slide(1)" << 1 << true;
+        QTest::newRow("wheel over a slider") << "Slide(2)" << 5 << true;
+    }
+
+    void clicksAndWheelPassThroughATip()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, button);
+        QFETCH(bool, balloon);
+        auto *target = m_window->findChild<QWidget *>(control);
+        QVERIFY(target);
+        TipWindow tip;
+        tip.setBalloon(balloon);
+        tip.setBackgroundColour(Qt::yellow);
+        tip.setTextColour(Qt::black);
+        tip.setText(QStringLiteral("A tip that lies over the control beneath it"));
+        // Hanging centred from just above the control's middle, the tip's body covers it.
+        tip.showAt(target->mapToGlobal(
+                       QPoint(target->width() / 2, target->height() / 2 - (balloon ? 20 : 6))),
+                   true);
+        QVERIFY(QTest::qWaitForWindowExposed(&tip));
+        // In a slider's trough to the right of its handle, which stands at the left.
+        const QPoint local(control.startsWith(QLatin1String("Slide")) ? target->width() * 3 / 4
+                                                                      : target->width() / 2,
+                           target->height() / 2);
+        const QPoint global = target->mapToGlobal(local);
+        QVERIFY(tip.outline().contains(QPointF(tip.mapFromGlobal(global))));
+
+        auto *slider = qobject_cast<QScrollBar *>(target);
+        const int valueBefore = slider ? slider->value() : 0;
+        int clicks = 0;
+        if (auto *pushButton = qobject_cast<QAbstractButton *>(target))
+            connect(pushButton, &QAbstractButton::clicked, &tip, [&clicks] { ++clicks; });
+        m_fake->answers = { platform::Answer::No };
+        movePointerTo(global);
+        QVERIFY(clickPointer(button));
+        QVERIFY(tip.isVisible());
+        if (slider)
+            QTRY_VERIFY(slider->value() > valueBefore);
+        else
+            QTRY_COMPARE(clicks, 1);
+    }
+
+    // Near the screen's edges a tip moves inwards, wholly on the screen, and keeps clear of the
+    // pointer.
+    void tipNearTheScreensEdgeStaysOnIt_data()
+    {
+        QTest::addColumn<QPointF>("where"); // a fraction of the screen's width and height
+        QTest::addColumn<bool>("balloon");
+        QTest::addColumn<bool>("centred");
+        const std::pair<const char *, QPointF> places[] = { { "right edge", { 1, 0.5 } },
+                                                            { "bottom edge", { 0.5, 1 } },
+                                                            { "bottom right", { 1, 1 } },
+                                                            { "top left", { 0, 0 } } };
+        for (const auto &[name, where] : places)
+            for (bool balloon : { false, true })
+                for (bool centred : { false, true })
+                    QTest::addRow("%s, %s, %s", name, balloon ? "balloon" : "rectangle",
+                                  centred ? "centred" : "at the pointer")
+                        << where << balloon << centred;
+    }
+
+    void tipNearTheScreensEdgeStaysOnIt()
+    {
+        QFETCH(QPointF, where);
+        QFETCH(bool, balloon);
+        QFETCH(bool, centred);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QPoint anchor = area.topLeft() +
+            QPoint(qRound(where.x() * (area.width() - 1)), qRound(where.y() * (area.height() - 1)));
+        TipWindow tip;
+        tip.setBalloon(balloon);
+        tip.setMaxTextWidth(150);
+        tip.setText(QStringLiteral("A tip with a few words, wrapped\r\nover several lines"));
+        tip.showAt(anchor, centred);
+        QVERIFY(QTest::qWaitForWindowExposed(&tip));
+        QVERIFY2(area.contains(tip.frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(tip.x())
+                                .arg(tip.y())
+                                .arg(tip.width())
+                                .arg(tip.height())));
+        if (!centred)
+            QVERIFY(!tip.geometry().contains(anchor));
     }
 };
 

@@ -14,6 +14,9 @@ public:
     {
         QMessageBox box(owner ? owner : QApplication::activeWindow());
         box.setWindowTitle(request.title);
+        // A prompt often quotes what the user typed or a file's name: never markup. Plain text
+        // keeps the prompt's line ends as line breaks.
+        box.setTextFormat(Qt::PlainText);
         box.setText(request.prompt);
         switch (request.icon) {
         case Icon::None:

@@ -1,6 +1,7 @@
 // Where the program keeps its data files: its own folder when it runs from a writable folder
 // holding them, else the user's data folder, seeded from the installed copies.
 #include "platform/services/ProgramFolder.h"
+#include "support/ChildProcess.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
@@ -118,14 +119,24 @@ private slots:
                                   QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup |
                                       QFile::ReadOther);
 
-        const QString chosen = tree.resolve(false);
-
-        QCOMPARE(fileNames(chosen), fileNames(tree.shipped()));
-        for (const QString &name : fileNames(chosen)) {
-            QCOMPARE(InstallTree::read(chosen, name), InstallTree::read(tree.shipped(), name));
-            QVERIFY2(QFile::permissions(chosen + QLatin1Char('/') + name) & QFile::WriteOwner,
-                     qPrintable(name + QStringLiteral(" must stay writable for saving")));
-        }
+        // The superuser may write whatever the mode: the user's start runs as an ordinary one.
+        QVERIFY(test::giveToUnprivilegedUser(tree.root()));
+        const QString failure = test::inChildProcess(
+            [&] {
+                const QString chosen = tree.resolve(false);
+                QCOMPARE(chosen, tree.dataLocation());
+                QCOMPARE(fileNames(chosen), fileNames(tree.shipped()));
+                for (const QString &name : fileNames(chosen)) {
+                    QCOMPARE(InstallTree::read(chosen, name),
+                             InstallTree::read(tree.shipped(), name));
+                    QFile copy(chosen + QLatin1Char('/') + name);
+                    QVERIFY2(copy.open(QIODevice::Append),
+                             qPrintable(name + QStringLiteral(" must stay writable for saving")));
+                }
+            },
+            test::RunAs::Unprivileged);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(fileNames(tree.dataLocation()), fileNames(tree.shipped()));
     }
 
     void laterStartKeepsTheUsersFilesAndRestoresMissingOnes()

@@ -1,12 +1,15 @@
 // The desktop's colour and font dialogs behind the dialog service: what they open on and what
 // they hand back.
 #include "platform/services/Dialogs.h"
+#include "platform/services/MessageBoxes.h"
 #include "support/ModalDialogs.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -95,6 +98,36 @@ private slots:
             !platform::dialogs()
                  .chooseFont(nullptr, platform::FontChoice { QStringLiteral("DejaVu Serif"), 20 })
                  .has_value());
+    }
+
+    // A prompt quotes what the user typed or a file's name; none of it is markup.
+    void messageBoxesShowTheirPromptAsPlainText_data()
+    {
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("typed name") << "Sorry, but there is no match for 'x<b>y</b>z'.";
+        QTest::newRow("scheme file") << "Delete x<i>y.col     ... Is this your Final Answer?\r\n"
+                                        "\r\nHint: You may Change (Export) this Color Scheme "
+                                        "instead of Deleting this file.";
+        QTest::newRow("entity") << "&lt;&amp; is <not> a tag\n\n<br>";
+    }
+
+    void messageBoxesShowTheirPromptAsPlainText()
+    {
+        QFETCH(QString, prompt);
+        platform::setMessageBoxes(nullptr);
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        whenShown<QMessageBox>([&](QMessageBox *box) {
+            auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            if (label) {
+                shown = label->text();
+                format = label->textFormat();
+            }
+            box->accept();
+        });
+        platform::msgBox(prompt);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shown, prompt);
     }
 };
 
