@@ -1,12 +1,22 @@
 // Where the program keeps its data files: its own folder when it runs from a writable folder
 // holding them, else the user's data folder, seeded from the installed copies.
 #include "platform/services/ProgramFolder.h"
+#include "platform/services/DataFolder.h"
+#include "platform/services/FileNames.h"
+#include "support/SpecialFiles.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace swatchly;
 
@@ -47,6 +57,18 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // A new version of every shipped file, as an upgrade of the package brings.
+    void upgrade(const QByteArray &version) const
+    {
+        for (const QString &name : fileNames(shipped()))
+            write(shipped(), name, read(shipped(), name) + version);
+    }
+
+    static QStringList fileNames(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::Files, QDir::Name);
+    }
+
     QString resolve(bool executableFolderWritable) const
     {
         return platform::resolveProgramFolder(
@@ -60,7 +82,41 @@ private:
 
 QStringList fileNames(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::Files, QDir::Name);
+    return InstallTree::fileNames(folder);
+}
+
+// The kind of entry at path (file, link, FIFO ...), not following a link.
+mode_t kindAt(const QString &path)
+{
+    struct stat status
+    {
+    };
+    return ::lstat(platform::pathBytes(path).c_str(), &status) == 0 ? status.st_mode & S_IFMT : 0;
+}
+
+// Runs call in a child process, so that a call that blocks or spins fails the test instead of
+// hanging it: false when the child has not ended well within seconds (it is then killed).
+bool endsWithin(int seconds, const std::function<void()> &call)
+{
+    const pid_t child = ::fork();
+    if (child < 0)
+        return false;
+    if (child == 0) {
+        call();
+        ::_exit(0);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    int status = 0;
+    while (::waitpid(child, &status, WNOHANG) == 0) {
+        if (clock.elapsed() > seconds * 1000) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            return false;
+        }
+        QThread::msleep(10);
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace
@@ -229,6 +285,92 @@ private slots:
         QCOMPARE(InstallTree::read(chosen, QStringLiteral("StartUpColors")), "\"00FF00\"\r\n");
         QCOMPARE(fileNames(chosen),
                  (QStringList { "StartUpColors", "UserDefColors.col", "swatchly.chm" }));
+    }
+
+    // Whatever stands in the place of a file in the user's data folder or the shipped folder,
+    // a start neither waits on it nor reads it without end, and leaves it be; only the record,
+    // the program's own, becomes a regular file again.
+    void specialFilesNeitherBlockNorSpin_data()
+    {
+        QTest::addColumn<bool>("inDataFolder");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        const QStringList names { "StartUpColors", "UserDefColors.col", "ListBoxColorNames.txt",
+                                  "swatchly.chm" };
+        for (const char *kind : { "FIFO", "/dev/zero", "sparse", "socket" }) {
+            for (const QString &name : names + QStringList { platform::ShippedFilesRecord })
+                QTest::addRow("data folder, %s %s", qPrintable(name), kind)
+                    << true << name << QString::fromLatin1(kind);
+            for (const QString &name : names)
+                QTest::addRow("shipped folder, %s %s", qPrintable(name), kind)
+                    << false << name << QString::fromLatin1(kind);
+        }
+    }
+
+    void specialFilesNeitherBlockNorSpin()
+    {
+        QFETCH(bool, inDataFolder);
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        InstallTree tree;
+        const QString folder = tree.resolve(false);
+        const QByteArray seeded = InstallTree::read(folder, name);
+        tree.upgrade("N+1");
+        const QString special = (inDataFolder ? folder : tree.shipped()) + QLatin1Char('/') + name;
+        if (!test::placeSpecialFile(platform::pathBytes(special), kind))
+            QSKIP("the file system cannot hold this kind of file");
+        const mode_t placed = kindAt(special);
+
+        QVERIFY(endsWithin(10, [&tree] { tree.resolve(false); }));
+
+        const bool isRecord = name == platform::ShippedFilesRecord;
+        QCOMPARE(kindAt(special), isRecord ? mode_t(S_IFREG) : placed);
+        if (!inDataFolder)
+            QCOMPARE(InstallTree::read(folder, name), seeded);
+    }
+
+    // The record and the copies are the program's own: a link in their place (to a file of
+    // the user's elsewhere, or to nothing) is neither written through nor followed to create
+    // a file. The record becomes a regular file again; a link in a copy's place is the user's.
+    void ownFilesAreNeverWrittenThroughLinks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("dangling");
+        for (const QString &name : { platform::ShippedFilesRecord, QStringLiteral("StartUpColors"),
+                                     QStringLiteral("swatchly.chm") })
+            for (bool dangling : { false, true })
+                QTest::addRow("%s, %s", qPrintable(name),
+                              dangling ? "dangling link" : "link to a file elsewhere")
+                    << name << dangling;
+    }
+
+    void ownFilesAreNeverWrittenThroughLinks()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, dangling);
+        InstallTree tree;
+        const QString folder = tree.resolve(false);
+        QVERIFY(QDir(tree.root()).mkdir(QStringLiteral("elsewhere")));
+        const QString target = tree.root() + QStringLiteral("/elsewhere/") + name;
+        // The same bytes as the copy, which the record vouches for.
+        const QByteArray usersFile = InstallTree::read(folder, name);
+        if (!dangling)
+            InstallTree::write(tree.root() + QStringLiteral("/elsewhere"), name, usersFile);
+        const QString link = folder + QLatin1Char('/') + name;
+        QVERIFY(QFile::remove(link));
+        QVERIFY(QFile::link(target, link));
+        tree.upgrade("N+1");
+
+        QCOMPARE(tree.resolve(false), folder);
+
+        QCOMPARE(QFileInfo::exists(target), !dangling);
+        if (!dangling)
+            QCOMPARE(InstallTree::read(tree.root() + QStringLiteral("/elsewhere"), name),
+                     usersFile);
+        if (name == platform::ShippedFilesRecord)
+            QCOMPARE(kindAt(link), mode_t(S_IFREG));
+        else
+            QCOMPARE(QFileInfo(link).symLinkTarget(), target);
     }
 
     void userDataFolderThatCannotBeMadeLeavesTheExecutableFolder()
