@@ -419,26 +419,50 @@ private slots:
         QTRY_VERIFY(window.isNull());
     }
 
-    void namesReachingOutsideTheProgramFolderAreRefused_data()
+    // Each kind of bad name has its own message, whichever operation meets it.
+    void badNamesAreRefusedSayingWhy_data()
     {
         QTest::addColumn<int>("option");
         QTest::addColumn<QString>("name");
-        // Control characters are refused like folders: tab, line feed, carriage return, escape,
-        // delete.
-        const QStringList names { "../evil",       "sub/evil.col", "a\\b.col", "..",
-                                  "/tmp/evil.col", "a\tb",         "a\nb.col", "a\rb",
-                                  "a\x1b[31m",     "a\x7f" };
+        QTest::addColumn<QString>("message");
+        const QString folder = QStringLiteral("cannot contain a folder");
+        const QString control = QStringLiteral("cannot contain a control character");
+        const QString direction = QStringLiteral("changes the direction of the text");
+        const QString invisible = QStringLiteral("needs at least one visible character");
+        const QList<QPair<QString, QString>> names {
+            { "../evil", folder },
+            { "sub/evil.col", folder },
+            { "a\\b.col", folder },
+            { "..", folder },
+            { "/tmp/evil.col", folder },
+            { "a\tb", control },
+            { "a\nb.col", control },
+            { "a\rb", control },
+            { "a\x1b[31m", control },
+            { "a\x7f", control },
+            { QStringLiteral("a\u0085b"), control }, // C1: next line
+            { QStringLiteral("a\u009b31m"), control }, // C1: control sequence introducer
+            { QStringLiteral("evil\u202Eloc.col"), direction }, // shows as "evilcol.col"
+            { QStringLiteral("a\u2066b\u2069"), direction },
+            { QStringLiteral("a\u200Fb"), direction },
+            { QStringLiteral("a\u061Cb"), direction },
+            { QStringLiteral("   "), invisible },
+            { QStringLiteral("\u200B\u200D\uFEFF"), invisible },
+            { QStringLiteral(" \u2060\u00A0"), invisible },
+        };
         for (int option : { 0, 1, 2 }) {
             const char *operation = option == 0 ? "import" : option == 1 ? "export" : "delete";
-            for (const QString &name : names)
-                QTest::addRow("%s %s", operation, qPrintable(name)) << option << name;
+            for (const auto &[name, message] : names)
+                QTest::addRow("%s %s", operation, qPrintable(name.toUtf8().toPercentEncoding()))
+                    << option << name << message;
         }
     }
 
-    void namesReachingOutsideTheProgramFolderAreRefused()
+    void badNamesAreRefusedSayingWhy()
     {
         QFETCH(int, option);
         QFETCH(QString, name);
+        QFETCH(QString, message);
         FakePlatform fake;
         fake.copyShippedData();
         frmTintora main;
@@ -465,9 +489,11 @@ private slots:
             window->cmdDelete->click();
 
         QCOMPARE(fake.shown.size(), 1);
-        QCOMPARE(fake.shown[0].prompt,
-                 QStringLiteral(
-                     "A scheme name cannot contain a folder; please type a plain file name."));
+        QVERIFY2(
+            fake.shown[0].prompt.startsWith(QStringLiteral("A scheme name ")) &&
+                fake.shown[0].prompt.contains(message) &&
+                fake.shown[0].prompt.endsWith(QStringLiteral("; please type a plain file name.")),
+            qPrintable(fake.shown[0].prompt));
         QCOMPARE(fake.shown[0].title, QStringLiteral("Invalid File Name"));
         QCOMPARE(fake.shown[0].buttons, platform::Buttons::OK);
         QCOMPARE(fake.shown[0].icon, platform::Icon::Exclamation);
