@@ -448,9 +448,6 @@ private slots:
                                 << QStringLiteral("It is a named pipe (FIFO), not a file.");
         QTest::newRow("a link to a device") << QByteArray() << QStringLiteral("/dev/zero")
                                             << QStringLiteral("It is a device, not a file.");
-        QTest::newRow("a socket") << QByteArray() << QStringLiteral("socket")
-                                  << QStringLiteral(
-                                         "It is a socket or another special entry, not a file.");
         QTest::newRow("a dangling link") << QByteArray() << QStringLiteral("dangling link")
                                          << QStringLiteral("The file does not exist.");
     }

@@ -1,10 +1,7 @@
 #include "support/SpecialFiles.h"
 
-#include <cstring>
 #include <fcntl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace swatchly::test {
@@ -21,18 +18,6 @@ bool placeSpecialFile(const std::string &path, const QString &kind)
         return ::mkdir(path.c_str(), 0755) == 0;
     if (kind == QLatin1String("dangling link"))
         return ::symlink((path + ".gone").c_str(), path.c_str()) == 0;
-    if (kind == QLatin1String("socket")) {
-        sockaddr_un address {};
-        address.sun_family = AF_UNIX;
-        if (path.size() >= sizeof address.sun_path)
-            return false;
-        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        const bool bound =
-            fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
-        ::close(fd);
-        return bound;
-    }
     if (kind == QLatin1String("sparse")) {
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const bool made = fd >= 0 && ::ftruncate(fd, off_t { 1 } << 40) == 0;

@@ -9,7 +9,8 @@
 namespace swatchly::test {
 
 // Replaces whatever is at path with kind: "FIFO", "/dev/zero" (a link to it), "folder",
-// "socket", "dangling link", or "sparse" (a regular file of a tebibyte, nearly all hole).
+// "dangling link" (to path and ".gone"), or "sparse" (a regular file of a tebibyte, nearly all
+// hole).
 // False when the file system cannot hold it.
 bool placeSpecialFile(const std::string &path, const QString &kind);
 

@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace swatchly;
 
@@ -169,50 +168,6 @@ private slots:
         error = {};
         QVERIFY(!platform::files().remove(missing, error));
         QCOMPARE(error, fileErrors::FileNotFound);
-    }
-
-    // Every file the program reads: a regular file only, opened at once, read to a bound; a
-    // link only where links are followed.
-    void readingTakesRegularFilesOnly_data()
-    {
-        QTest::addColumn<QString>("kind"); // "" a plain file, "link" a link to one
-        QTest::addColumn<bool>("followLinks");
-        QTest::addColumn<int>("code"); // 0: read
-        for (bool follow : { true, false }) {
-            const char *links = follow ? "following links" : "refusing links";
-            QTest::addRow("plain file, %s", links) << QString() << follow << 0;
-            QTest::addRow("link, %s", links) << "link" << follow << (follow ? 0 : 75);
-            QTest::addRow("dangling link, %s", links)
-                << "dangling link" << follow << (follow ? 53 : 75);
-            for (const char *kind : { "FIFO", "/dev/zero", "folder", "socket", "sparse" })
-                QTest::addRow("%s, %s", kind, links) << kind << follow << 75;
-        }
-    }
-
-    void readingTakesRegularFilesOnly()
-    {
-        QFETCH(QString, kind);
-        QFETCH(bool, followLinks);
-        QFETCH(int, code);
-        QTemporaryDir dir;
-        const std::string path = QFile::encodeName(dir.filePath("Dusk.col")).toStdString();
-        const std::string plain = QFile::encodeName(dir.filePath("plain")).toStdString();
-        put(QString::fromStdString(plain), "\"000000\"\r\n");
-        if (kind.isEmpty())
-            QVERIFY(::link(plain.c_str(), path.c_str()) == 0);
-        else if (kind == QLatin1String("link"))
-            QVERIFY(::symlink(plain.c_str(), path.c_str()) == 0);
-        else if (!test::placeSpecialFile(path, kind))
-            QSKIP("the file system cannot hold this kind of file");
-
-        FileError error;
-        const auto bytes = platform::readRegularFile(
-            path, followLinks ? platform::Links::Follow : platform::Links::Refuse, error);
-
-        QCOMPARE(bytes.has_value(), code == 0);
-        QCOMPARE(error.code, code);
-        if (bytes)
-            QCOMPARE(*bytes, "\"000000\"\r\n");
     }
 
     // A file without end as a data file: its fields are read to the bound, not to its end.
