@@ -39,7 +39,7 @@ struct ToolkitStart
 {
     static inline std::vector<std::string> arguments;
     static inline QtMessageHandler previous = nullptr;
-    static inline QList<QPair<QtMsgType, QString>> heldBack;
+    static inline QStringList heldBack;
 
     static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
     {
@@ -49,8 +49,7 @@ struct ToolkitStart
             std::_Exit(swatchly::platform::FailureExitStatus);
         }
         if (context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0)
-            heldBack.append(
-                { type, QString::fromUtf8(context.category) + QStringLiteral(": ") + message });
+            heldBack.append(QString::fromUtf8(context.category) + QStringLiteral(": ") + message);
         else if (previous)
             previous(type, context, message);
     }
@@ -59,7 +58,7 @@ struct ToolkitStart
     static void done()
     {
         qInstallMessageHandler(previous);
-        for (const auto &[type, message] : std::as_const(heldBack))
+        for (const QString &message : std::as_const(heldBack))
             std::fprintf(stderr, "%s\n", qPrintable(message));
         heldBack.clear();
     }
