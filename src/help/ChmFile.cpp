@@ -1,14 +1,18 @@
 #include "help/ChmFile.h"
 
+#include "platform/services/FileNames.h"
+#include "platform/services/Files.h"
+
 #include <chm_lib.h>
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QUrl>
 
 #include <cstring>
+#include <string>
+#include <unistd.h>
 
 namespace swatchly::help {
 
@@ -127,7 +131,18 @@ int enumerateObject(chmFile *, chmUnitInfo *info, void *context)
 ChmFile::ChmFile(const QString &path)
     : m_path(path)
 {
-    m_file = chm_open(QFile::encodeName(path).constData());
+    // chmlib opens the file itself, and would wait on a FIFO: it is given the regular file
+    // opened here by the program's rules, through the descriptor's own name.
+    // Without /proc, the file just found regular is opened by its path.
+    FileError error;
+    const std::string bytes = platform::pathBytes(path);
+    const int fd = platform::openRegularFile(bytes, platform::Links::Follow, error);
+    if (fd < 0)
+        return;
+    m_file = chm_open(("/proc/self/fd/" + std::to_string(fd)).c_str());
+    if (!m_file)
+        m_file = chm_open(bytes.c_str());
+    ::close(fd);
     if (!m_file)
         return;
     chm_enumerate(m_file, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, enumerateObject, &m_objects);

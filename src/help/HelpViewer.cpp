@@ -1,13 +1,14 @@
 #include "help/HelpViewer.h"
 
 #include "help/ChmFile.h"
+#include "platform/services/FileNames.h"
+#include "platform/services/Files.h"
 #include "platform/services/Help.h"
 #include "platform/services/Launcher.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHash>
@@ -23,6 +24,10 @@
 #include <QVBoxLayout>
 
 #include <functional>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace swatchly::help {
 
@@ -155,19 +160,35 @@ HelpViewer *HelpViewer::display(const QString &target, int command, int data, QS
                            .arg(QDir::toNativeSeparators(parsed.file), why);
         return nullptr;
     };
-    const QFileInfo info(parsed.file);
-    if (!info.exists())
-        return fail(QStringLiteral("The file does not exist."));
-    if (!info.isFile())
+    struct stat status
+    {
+    };
+    if (::stat(platform::pathBytes(parsed.file).c_str(), &status) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return fail(QStringLiteral("The file does not exist."));
+        return fail(
+            tr("The file cannot be read: %1.")
+                .arg(QString::fromStdString(platform::fileErrorFromErrno(errno).description)));
+    }
+    if (S_ISDIR(status.st_mode))
         return fail(QStringLiteral("It is a folder, not a file."));
-    const QString key = info.canonicalFilePath();
+    if (S_ISFIFO(status.st_mode))
+        return fail(tr("It is a named pipe (FIFO), not a file."));
+    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+        return fail(tr("It is a device, not a file."));
+    if (!S_ISREG(status.st_mode))
+        return fail(tr("It is a socket or another special entry, not a file."));
+    const QString key = QFileInfo(parsed.file).canonicalFilePath();
 
     HelpViewer *viewer = openViewers().value(key).data();
     if (!viewer) {
-        QFile probe(key);
-        if (!probe.open(QIODevice::ReadOnly))
-            return fail(QStringLiteral("The file cannot be read: %1.").arg(probe.errorString()));
-        probe.close();
+        FileError error;
+        const int probe =
+            platform::openRegularFile(platform::pathBytes(key), platform::Links::Follow, error);
+        if (probe < 0)
+            return fail(
+                tr("The file cannot be read: %1.").arg(QString::fromStdString(error.description)));
+        ::close(probe);
         const QString notHelp = QStringLiteral("The file is not a compiled HTML help file.");
         auto file = std::make_unique<ChmFile>(key);
         if (!file->isOpen())

@@ -264,21 +264,52 @@ void frmSavetxt::clearNameBox()
     Combo1->setText(QString());
 }
 
+namespace {
+
+bool isControlCharacter(char16_t ch)
+{
+    return ch < 0x20 || (ch >= 0x7F && ch <= 0x9F);
+}
+
+// The marks and overrides that make text run the other way: a name holding one shows other
+// characters, in another order, than the file name it becomes.
+bool isDirectionCharacter(char16_t ch)
+{
+    return (ch >= 0x202A && ch <= 0x202E) || (ch >= 0x2066 && ch <= 0x2069) || ch == 0x200E ||
+        ch == 0x200F || ch == 0x061C;
+}
+
+// Blanks and the characters that take no room (zero-width spaces and joiners, the byte-order
+// mark, the word joiner) show nothing. A byte of a name that is not UTF-8 counts as visible.
+bool isInvisible(QChar ch)
+{
+    return ch.isSpace() || (!ch.isSurrogate() && ch.category() == QChar::Other_Format);
+}
+
+} // namespace
+
 bool frmSavetxt::isPlainSchemeName(const QString &name)
 {
-    // Control characters (tab, line ends, escape, delete ...) have no place in a file name.
-    const bool control = std::any_of(name.cbegin(), name.cend(), [](QChar ch) {
-        return ch.unicode() < 0x20 || ch.unicode() == 0x7F;
-    });
-    const bool plain = !control && !name.contains(QLatin1Char('/')) &&
-        !name.contains(QLatin1Char('\\')) && name != QLatin1String(".") &&
-        name != QLatin1String("..");
-    if (!plain)
-        platform::msgBox(
-            QStringLiteral("A scheme name cannot contain a folder; please type a plain file name."),
-            platform::Buttons::OK, platform::Icon::Exclamation, QStringLiteral("Invalid File Name"),
-            this);
-    return plain;
+    QString problem;
+    if (std::any_of(name.cbegin(), name.cend(),
+                    [](QChar ch) { return isControlCharacter(ch.unicode()); }))
+        problem = tr("A scheme name cannot contain a control character (a tab, a line break or "
+                     "another code that is not a letter); please type a plain file name.");
+    else if (std::any_of(name.cbegin(), name.cend(),
+                         [](QChar ch) { return isDirectionCharacter(ch.unicode()); }))
+        problem = tr("A scheme name cannot contain a character that changes the direction of the "
+                     "text; please type a plain file name.");
+    else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+             name == QLatin1String(".") || name == QLatin1String(".."))
+        problem =
+            QStringLiteral("A scheme name cannot contain a folder; please type a plain file name.");
+    else if (std::all_of(name.cbegin(), name.cend(), isInvisible))
+        problem = tr("A scheme name needs at least one visible character; please type a plain "
+                     "file name.");
+    if (!problem.isEmpty())
+        platform::msgBox(problem, platform::Buttons::OK, platform::Icon::Exclamation,
+                         QStringLiteral("Invalid File Name"), this);
+    return problem.isEmpty();
 }
 
 std::string frmSavetxt::schemeFilePath(const QString &name) const

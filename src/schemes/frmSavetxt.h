@@ -89,8 +89,8 @@ private:
     void unload();
     void foundSchemeName(int index);
     void clearNameBox();
-    // False, after telling the user, when the name box's text would reach outside the
-    // program folder.
+    // False, after telling the user what is wrong, when the name box's text would reach
+    // outside the program folder, holds a control or text-direction character, or shows nothing.
     bool isPlainSchemeName(const QString &name);
     std::string schemeFilePath(const QString &name) const;
     // The one message of a failed write or delete: the text, the code and the description.

@@ -3,10 +3,12 @@
 #include "commands/CHelp.h"
 #include "help/ChmFile.h"
 #include "help/ViewerHelpService.h"
+#include "platform/services/FileNames.h"
 #include "platform/services/Help.h"
 #include "platform/services/MessageBoxes.h"
 #include "platform/services/ProgramFolder.h"
 #include "support/FakePlatform.h"
+#include "support/SpecialFiles.h"
 #include "support/TestRegistry.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -488,26 +490,32 @@ private slots:
     void missingOrUnreadableFileSaysWhy_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("isFolder");
+        QTest::addColumn<QString>("kind"); // of special entry, for test::placeSpecialFile
         QTest::addColumn<QString>("why");
-        QTest::newRow("missing") << QByteArray() << false
+        QTest::newRow("missing") << QByteArray() << QString()
                                  << QStringLiteral("The file does not exist.");
         QTest::newRow("not a help file")
-            << QByteArray("plain text") << false
+            << QByteArray("plain text") << QString()
             << QStringLiteral("The file is not a compiled HTML help file.");
-        QTest::newRow("a folder") << QByteArray() << true
+        QTest::newRow("a folder") << QByteArray() << QStringLiteral("folder")
                                   << QStringLiteral("It is a folder, not a file.");
+        QTest::newRow("a FIFO") << QByteArray() << QStringLiteral("FIFO")
+                                << QStringLiteral("It is a named pipe (FIFO), not a file.");
+        QTest::newRow("a link to a device") << QByteArray() << QStringLiteral("/dev/zero")
+                                            << QStringLiteral("It is a device, not a file.");
+        QTest::newRow("a dangling link") << QByteArray() << QStringLiteral("dangling link")
+                                         << QStringLiteral("The file does not exist.");
     }
 
     void missingOrUnreadableFileSaysWhy()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(bool, isFolder);
+        QFETCH(QString, kind);
         QFETCH(QString, why);
         FakePlatform fake;
         const QString fileName = QStringLiteral("swatchly.chm");
-        if (isFolder)
-            QVERIFY(QDir(fake.folder()).mkdir(fileName));
+        if (!kind.isEmpty())
+            QVERIFY(test::placeSpecialFile(platform::pathBytes(fake.path(fileName)), kind));
         else if (!bytes.isEmpty())
             fake.writeFile(fileName, bytes);
         platform::setHelpService(nullptr);

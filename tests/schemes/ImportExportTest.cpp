@@ -419,26 +419,38 @@ private slots:
         QTRY_VERIFY(window.isNull());
     }
 
-    void namesReachingOutsideTheProgramFolderAreRefused_data()
+    // Each kind of bad name has its own message, whichever operation meets it.
+    void badNamesAreRefusedSayingWhy_data()
     {
         QTest::addColumn<int>("option");
         QTest::addColumn<QString>("name");
-        // Control characters are refused like folders: tab, line feed, carriage return, escape,
-        // delete.
-        const QStringList names { "../evil",       "sub/evil.col", "a\\b.col", "..",
-                                  "/tmp/evil.col", "a\tb",         "a\nb.col", "a\rb",
-                                  "a\x1b[31m",     "a\x7f" };
+        QTest::addColumn<QString>("message");
+        // C1 controls: next line, control sequence introducer; "evil\u202Eloc.col" shows as
+        // "evilcol.col".
+        const QList<QPair<QString, QStringList>> names {
+            { "cannot contain a folder",
+              { "../evil", "sub/evil.col", "a\\b.col", "..", "/tmp/evil.col" } },
+            { "cannot contain a control character",
+              { "a\tb", "a\nb.col", "a\rb", "a\x1b[31m", "a\x7f", "a\u0085b", "a\u009b31m" } },
+            { "changes the direction of the text",
+              { "evil\u202Eloc.col", "a\u2066b\u2069", "a\u200Fb", "a\u061Cb" } },
+            { "needs at least one visible character",
+              { "   ", "\u200B\u200D\uFEFF", " \u2060\u00A0" } },
+        };
         for (int option : { 0, 1, 2 }) {
             const char *operation = option == 0 ? "import" : option == 1 ? "export" : "delete";
-            for (const QString &name : names)
-                QTest::addRow("%s %s", operation, qPrintable(name)) << option << name;
+            for (const auto &[message, kind] : names)
+                for (const QString &name : kind)
+                    QTest::addRow("%s %s", operation, name.toUtf8().toPercentEncoding().data())
+                        << option << name << message;
         }
     }
 
-    void namesReachingOutsideTheProgramFolderAreRefused()
+    void badNamesAreRefusedSayingWhy()
     {
         QFETCH(int, option);
         QFETCH(QString, name);
+        QFETCH(QString, message);
         FakePlatform fake;
         fake.copyShippedData();
         frmTintora main;
@@ -465,9 +477,11 @@ private slots:
             window->cmdDelete->click();
 
         QCOMPARE(fake.shown.size(), 1);
-        QCOMPARE(fake.shown[0].prompt,
-                 QStringLiteral(
-                     "A scheme name cannot contain a folder; please type a plain file name."));
+        QVERIFY2(
+            fake.shown[0].prompt.startsWith(QStringLiteral("A scheme name ")) &&
+                fake.shown[0].prompt.contains(message) &&
+                fake.shown[0].prompt.endsWith(QStringLiteral("; please type a plain file name.")),
+            qPrintable(fake.shown[0].prompt));
         QCOMPARE(fake.shown[0].title, QStringLiteral("Invalid File Name"));
         QCOMPARE(fake.shown[0].buttons, platform::Buttons::OK);
         QCOMPARE(fake.shown[0].icon, platform::Icon::Exclamation);

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string_view>
+
+#include <unistd.h>
 
 namespace swatchly::platform {
 
@@ -59,7 +62,94 @@ CommandLine failure(const std::string &message)
              "swatchly: " + message + "\nTry 'swatchly --help' for more information.\n" };
 }
 
+// The value of the last "-name value" or "--name value" on the command line, or empty.
+std::string optionValue(const std::vector<std::string> &args, std::string_view name)
+{
+    std::string value;
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        std::string_view arg(args[i]);
+        arg.remove_prefix(arg.starts_with("--") ? 2 : arg.starts_with("-") ? 1 : 0);
+        if (arg == name)
+            value = args[++i];
+    }
+    return value;
+}
+
+// The platforms the toolkit will try, in order, without their options ("xcb", "wayland" ...);
+// empty for its default.
+std::vector<std::string> platformNames(const std::vector<std::string> &args,
+                                       const Environment &environment)
+{
+    std::string list = optionValue(args, "platform");
+    if (list.empty())
+        list = environment("QT_QPA_PLATFORM");
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start < list.size()) {
+        const std::size_t end = std::min(list.find(';', start), list.size());
+        const std::string entry = list.substr(start, end - start);
+        if (!entry.empty())
+            names.push_back(entry.substr(0, entry.find(':')));
+        start = end + 1;
+    }
+    return names;
+}
+
+bool needsWindowSystem(const std::string &platform)
+{
+    return platform.empty() || platform == "xcb" || platform.starts_with("wayland");
+}
+
+std::string x11Display(const std::vector<std::string> &args, const Environment &environment)
+{
+    const std::string named = optionValue(args, "display");
+    return named.empty() ? environment("DISPLAY") : named;
+}
+
 } // namespace
+
+std::string environmentVariable(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string missingDisplay(const std::vector<std::string> &args, const Environment &environment)
+{
+    const std::vector<std::string> platforms = platformNames(args, environment);
+    if (!std::all_of(platforms.begin(), platforms.end(), needsWindowSystem))
+        return {};
+    if (!x11Display(args, environment).empty() || !environment("WAYLAND_DISPLAY").empty())
+        return {};
+    // Without WAYLAND_DISPLAY a Wayland client looks for the compositor's default socket.
+    const std::string runtime = environment("XDG_RUNTIME_DIR");
+    if (!runtime.empty() && ::access((runtime + "/wayland-0").c_str(), F_OK) == 0)
+        return {};
+    return "swatchly: no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is "
+           "set (-platform offscreen runs without one)\n";
+}
+
+std::string unreachableDisplay(const std::vector<std::string> &args, const Environment &environment)
+{
+    const std::vector<std::string> platforms = platformNames(args, environment);
+    if (!std::all_of(platforms.begin(), platforms.end(), needsWindowSystem)) {
+        std::string list = optionValue(args, "platform");
+        if (list.empty())
+            list = environment("QT_QPA_PLATFORM");
+        return "swatchly: cannot start the display platform '" + list + "'\n";
+    }
+    std::string named;
+    const std::string x11 = x11Display(args, environment);
+    const std::string wayland = environment("WAYLAND_DISPLAY");
+    if (!x11.empty())
+        named = "the X display '" + x11 + "'";
+    if (!wayland.empty())
+        named +=
+            (named.empty() ? "" : " or ") + std::string("the Wayland display '") + wayland + "'";
+    if (named.empty())
+        named = "a display";
+    return "swatchly: cannot connect to " + named + "\n";
+}
 
 CommandLine parseCommandLine(const std::vector<std::string> &args, const std::string &version)
 {

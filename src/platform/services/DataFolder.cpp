@@ -1,12 +1,19 @@
 #include "platform/services/DataFolder.h"
 
+#include "platform/services/FileNames.h"
+#include "platform/services/Files.h"
 #include "platform/services/ProgramFolder.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QHash>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace swatchly::platform {
 
@@ -14,25 +21,29 @@ namespace {
 
 using Checksums = QHash<QString, QByteArray>;
 
-QByteArray checksum(const QString &path)
+std::string pathIn(const QString &folder, const QString &name)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file))
-        return {};
-    return hash.result().toHex();
+    return pathBytes(folder + QLatin1Char('/') + name);
 }
 
-Checksums readRecord(const QDir &folder)
+QByteArray checksum(const std::string &bytes)
+{
+    return QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())),
+                                    QCryptographicHash::Sha256)
+        .toHex();
+}
+
+Checksums readRecord(const QString &folder)
 {
     Checksums record;
-    QFile file(folder.filePath(ShippedFilesRecord));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    FileError error;
+    // A record that is not the regular file the program wrote is no record: the files it
+    // would vouch for are kept as the user's own.
+    const auto bytes = readRegularFile(pathIn(folder, ShippedFilesRecord), Links::Refuse, error);
+    if (!bytes)
         return record;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
+    for (const QByteArray &text : QByteArray::fromStdString(*bytes).split('\n')) {
+        const QByteArray line = text.trimmed();
         const qsizetype gap = line.indexOf("  ");
         if (gap > 0)
             record.insert(QString::fromUtf8(line.mid(gap + 2)), line.left(gap));
@@ -40,46 +51,61 @@ Checksums readRecord(const QDir &folder)
     return record;
 }
 
-bool writeRecord(const QDir &folder, const Checksums &record)
+// Puts a new regular file holding bytes under name in folder, in one step. The old entry of
+// that name, whatever it is (a file, a link, a FIFO), is replaced, never written through: the
+// new file is written under a temporary name beside it and renamed over the name.
+bool putFile(const QString &folder, const QString &name, const std::string &bytes)
+{
+    static std::mt19937 generator { std::random_device {}() };
+    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+        // The save's pattern, so that leftovers of a killed start go like those of a save.
+        char digitText[7];
+        std::snprintf(digitText, sizeof digitText, "%06x", digits(generator));
+        temporary =
+            pathIn(folder, QStringLiteral(".swatchly-%1.tmp").arg(QLatin1String(digitText)));
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    // The copies are the user's own: installed files are read-only for the user.
+    bool written = ::fchmod(fd, S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH) == 0;
+    std::size_t done = 0;
+    while (written && done < bytes.size()) {
+        const ssize_t count = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        written = count > 0;
+        done += written ? static_cast<std::size_t>(count) : 0;
+    }
+    written = written && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), pathIn(folder, name).c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool writeRecord(const QString &folder, const Checksums &record)
 {
     QStringList names = record.keys();
     names.sort();
-    QSaveFile file(folder.filePath(ShippedFilesRecord));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
+    QByteArray text;
     for (const QString &name : names)
-        file.write(record.value(name) + "  " + name.toUtf8() + '\n');
-    return file.commit();
-}
-
-// The copies are the user's own: installed files are read-only for the user.
-void makeUsersOwn(const QString &path)
-{
-    QFile::setPermissions(path,
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                              QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-}
-
-// Replaces destination with source's bytes in one step, so that a failure leaves the old file.
-bool replaceWith(const QString &source, const QString &destination)
-{
-    QFile from(source);
-    if (!from.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile to(destination);
-    if (!to.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = from.readAll();
-    if (from.error() != QFile::NoError || to.write(bytes) != bytes.size())
-        return false;
-    return to.commit();
+        text += record.value(name) + "  " + name.toUtf8() + '\n';
+    return putFile(folder, ShippedFilesRecord, text.toStdString());
 }
 
 // Only the data files and the help file are the program's to bring: the folder may hold the
 // executable and anything else besides.
-bool isShippedFile(const QString &name)
+QStringList shippedFileNames()
 {
-    return shippedDataFileNames().contains(name) || name == QLatin1String("swatchly.chm");
+    return shippedDataFileNames() + QStringList { QStringLiteral("swatchly.chm") };
 }
 
 bool isUsersColours(const QString &name)
@@ -91,31 +117,37 @@ bool isUsersColours(const QString &name)
 
 void updateDataFolder(const QString &source, const QString &target)
 {
-    const QDir from(source);
-    const QDir to(target);
-    Checksums record = readRecord(to);
-    bool recordChanged = false;
-    for (const QFileInfo &file : from.entryInfoList(QDir::Files | QDir::Readable)) {
-        const QString name = file.fileName();
-        if (!isShippedFile(name))
+    Checksums record = readRecord(target);
+    // A link, FIFO or device in the record's place gives way to the record.
+    struct stat recordStatus
+    {
+    };
+    bool recordChanged = ::lstat(pathIn(target, ShippedFilesRecord).c_str(), &recordStatus) == 0 &&
+        !S_ISREG(recordStatus.st_mode) && !S_ISDIR(recordStatus.st_mode);
+    for (const QString &name : shippedFileNames()) {
+        FileError error;
+        const auto shippedBytes = readRegularFile(pathIn(source, name), Links::Follow, error);
+        if (!shippedBytes)
             continue;
-        const QString destination = to.filePath(name);
-        const QByteArray shipped = checksum(file.filePath());
-        if (shipped.isEmpty())
-            continue;
-        if (!QFileInfo::exists(destination)) {
-            if (!QFile::copy(file.filePath(), destination))
+        const QByteArray shipped = checksum(*shippedBytes);
+        struct stat held
+        {
+        };
+        if (::lstat(pathIn(target, name).c_str(), &held) != 0) {
+            if (errno != ENOENT || !putFile(target, name, *shippedBytes))
                 continue;
-            makeUsersOwn(destination);
-        } else if (isUsersColours(name)) {
+        } else if (isUsersColours(name) || !S_ISREG(held.st_mode)) {
+            // A link, FIFO, device or folder in the place of a copy is the user's doing, and
+            // a link is the user's choice: neither is followed nor replaced.
             continue;
         } else {
-            const QByteArray held = checksum(destination);
+            const auto heldBytes = readRegularFile(pathIn(target, name), Links::Refuse, error);
+            const QByteArray heldSum = heldBytes ? checksum(*heldBytes) : QByteArray();
             // A folder seeded before the record was kept has no entry: only a copy equal to
             // the shipped file is known to be unchanged.
-            if (held != shipped) {
-                if (held.isEmpty() || held != record.value(name) ||
-                    !replaceWith(file.filePath(), destination))
+            if (heldSum != shipped) {
+                if (heldSum.isEmpty() || heldSum != record.value(name) ||
+                    !putFile(target, name, *shippedBytes))
                     continue;
             }
         }
@@ -125,7 +157,7 @@ void updateDataFolder(const QString &source, const QString &target)
         }
     }
     if (recordChanged)
-        writeRecord(to, record);
+        writeRecord(target, record);
 }
 
 } // namespace swatchly::platform

@@ -127,13 +127,20 @@ public:
 
     std::size_t read(char *buffer, std::size_t size) override
     {
+        size = std::min(size, LargestFileRead - m_read);
+        if (size == 0)
+            return 0;
         const ssize_t count = retrying([&] { return ::read(m_fd, buffer, size); });
         // A failing read ends the data, as the end of the file does.
-        return count > 0 ? static_cast<std::size_t>(count) : 0;
+        if (count <= 0)
+            return 0;
+        m_read += static_cast<std::size_t>(count);
+        return static_cast<std::size_t>(count);
     }
 
 private:
     int m_fd;
+    std::size_t m_read = 0;
 };
 
 class SourceInputFile final : public InputFile
@@ -339,22 +346,9 @@ class RealFileSystem final : public FileSystem
 public:
     std::unique_ptr<InputFile> openForInput(const std::string &path, FileError &error) override
     {
-        // Without O_NONBLOCK, opening a FIFO waits for a writer; whatever is not a regular file
-        // (FIFO, device, socket, folder) is refused before a byte is read from it.
-        const int fd =
-            retrying([&] { return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); });
-        if (fd < 0) {
-            error = fileErrorFromErrno(errno);
+        const int fd = openRegularFile(path, Links::Follow, error);
+        if (fd < 0)
             return nullptr;
-        }
-        struct stat status
-        {
-        };
-        if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-            ::close(fd);
-            error = fileErrors::PathFileAccessError;
-            return nullptr;
-        }
         return inputFileReading(std::make_unique<DescriptorSource>(fd));
     }
 
@@ -504,6 +498,48 @@ void removeSaveLeftovers(const std::string &folder)
             ::unlinkat(::dirfd(dir), item->d_name, 0);
     }
     ::closedir(dir);
+}
+
+int openRegularFile(const std::string &path, Links links, FileError &error)
+{
+    // Without O_NONBLOCK, opening a FIFO waits for a writer; whatever is not a regular file
+    // (FIFO, device, socket, folder) is refused before a byte is read from it.
+    const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0);
+    const int fd = retrying([&] { return ::open(path.c_str(), flags); });
+    if (fd < 0) {
+        error = errno == ELOOP ? fileErrors::PathFileAccessError : fileErrorFromErrno(errno);
+        return -1;
+    }
+    struct stat status
+    {
+    };
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        error = fileErrors::PathFileAccessError;
+        return -1;
+    }
+    return fd;
+}
+
+std::optional<std::string> readRegularFile(const std::string &path, Links links, FileError &error)
+{
+    const int fd = openRegularFile(path, links, error);
+    if (fd < 0)
+        return std::nullopt;
+    std::string bytes;
+    char buffer[64 * 1024];
+    ssize_t count = 0;
+    // One byte more than the longest file tells a file cut short by the bound from a whole one.
+    while ((count = retrying([&] { return ::read(fd, buffer, sizeof buffer); })) > 0 &&
+           bytes.size() <= LargestFileRead)
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    const int readError = errno;
+    ::close(fd);
+    if (count < 0 || bytes.size() > LargestFileRead) {
+        error = count < 0 ? fileErrorFromErrno(readError) : fileErrors::PathFileAccessError;
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 FileError fileErrorFromErrno(int errorNumber)

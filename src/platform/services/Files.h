@@ -86,6 +86,19 @@ std::unique_ptr<FolderLock> lockFolder(const std::string &folder, FileError &err
 inline constexpr long LeftoverAge = 120;
 void removeSaveLeftovers(const std::string &folder);
 
+// Every file the program reads is opened by these rules: without waiting, and only when it is
+// a regular file (a FIFO, device, socket or folder fails at once: 75). With Links::Refuse a
+// symbolic link fails too: the program's own records are read only from files it wrote.
+enum class Links { Follow, Refuse };
+// The descriptor of the open file, or -1 with error set.
+int openRegularFile(const std::string &path, Links links, FileError &error);
+
+// No file the program reads is longer than this (the data files are a few kilobytes, the help
+// file a few hundred): reading stops there, so a file that never ends costs no more.
+inline constexpr std::size_t LargestFileRead = std::size_t { 64 } << 20;
+// A whole regular file of at most LargestFileRead bytes; a longer one fails (75).
+std::optional<std::string> readRegularFile(const std::string &path, Links links, FileError &error);
+
 // The file error for an errno value of a failed open, write, rename or delete.
 FileError fileErrorFromErrno(int errorNumber);
 

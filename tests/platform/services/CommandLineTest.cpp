@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace swatchly;
@@ -84,6 +85,11 @@ private slots:
                                 << "";
         QTest::newRow("unknown option") << "--bogus" << 2 << ""
                                         << "unknown option '--bogus'";
+        // Output that cannot be written is no success.
+        QTest::newRow("--version to a full disk") << "--version >/dev/full" << 1 << ""
+                                                  << "cannot write the output";
+        QTest::newRow("--help to a full disk") << "--help >/dev/full" << 1 << ""
+                                               << "cannot write the output";
     }
 
     void answersWithoutADisplay()
@@ -98,8 +104,11 @@ private slots:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         QProcess program;
         program.setProcessEnvironment(environment);
+        const QStringList words = option.split(QLatin1Char(' '));
+        if (words.size() > 1)
+            program.setStandardOutputFile(words[1].mid(1));
         program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/swatchly"),
-                      { option });
+                      { words[0] });
         QVERIFY(program.waitForFinished(20000));
 
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -109,6 +118,59 @@ private slots:
         QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.startsWith(output),
                  qPrintable(printed));
         QVERIFY2(errors.isEmpty() ? complained.isEmpty() : complained.contains(errors),
+                 qPrintable(complained));
+    }
+
+    // Without a display the program says so in one line and ends with status 1; a platform
+    // that needs none still starts.
+    void noDisplayIsOneLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM
+        QTest::addColumn<QString>("errors"); // "" when the program runs
+        QTest::newRow("nothing set") << QStringList() << ""
+                                     << "neither DISPLAY nor WAYLAND_DISPLAY is set";
+        QTest::newRow("Wayland, then X11") << QStringList() << "wayland;xcb"
+                                           << "neither DISPLAY nor WAYLAND_DISPLAY";
+        QTest::newRow("a display no server holds") << QStringList { "-display", ":7392" } << "xcb"
+                                                   << "cannot connect to the X display ':7392'";
+        QTest::newRow("a platform that does not exist")
+            << QStringList() << "nowhere"
+            << "cannot start the display platform 'nowhere'";
+        QTest::newRow("-platform offscreen") << QStringList { "-platform", "offscreen" } << ""
+                                             << "";
+    }
+
+    void noDisplayIsOneLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, platform);
+        QFETCH(QString, errors);
+        QTemporaryDir runtime; // holds no Wayland socket
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        if (!platform.isEmpty())
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/swatchly"), args);
+        QVERIFY(program.waitForStarted());
+
+        if (errors.isEmpty()) {
+            QVERIFY2(!program.waitForFinished(1500), program.readAllStandardError().constData());
+            program.terminate();
+            QVERIFY(program.waitForFinished(10000));
+            return;
+        }
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString complained = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(complained.startsWith(QStringLiteral("swatchly: ")) &&
+                     complained.contains(errors) && complained.count(QLatin1Char('\n')) == 1 &&
+                     complained.endsWith(QLatin1Char('\n')),
                  qPrintable(complained));
     }
 };

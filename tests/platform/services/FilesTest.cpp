@@ -3,9 +3,11 @@
 // leaves the old bytes and no temporary file, and missing files and folders fail with their
 // codes.
 #include "platform/services/Files.h"
+#include "support/SpecialFiles.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -234,6 +236,23 @@ private slots:
         QCOMPARE(
             QDir(root.filePath(QStringLiteral("synced"))).entryList(QDir::Files | QDir::Hidden),
             targetMode || written ? QStringList { "real.col" } : QStringList());
+    }
+
+    // A file without end as a data file: its fields are read to the bound, not to its end.
+    void fieldsAreReadToABound()
+    {
+        QTemporaryDir dir;
+        const std::string path = QFile::encodeName(dir.filePath("StartUpColors")).toStdString();
+        if (!test::placeSpecialFile(path, QStringLiteral("sparse")))
+            QSKIP("the file system cannot hold a sparse file");
+        FileError error;
+        auto in = platform::files().openForInput(path, error);
+        QVERIFY(in);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(in->readField());
+        QVERIFY(in->atEnd());
+        QVERIFY(clock.elapsed() < 5000);
     }
 };
 

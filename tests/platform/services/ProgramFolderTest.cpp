@@ -1,13 +1,20 @@
 // Where the program keeps its data files: its own folder when it runs from a writable folder
 // holding them, else the user's data folder, seeded from the installed copies.
 #include "platform/services/ProgramFolder.h"
+#include "platform/services/DataFolder.h"
+#include "platform/services/FileNames.h"
 #include "support/ChildProcess.h"
+#include "support/SpecialFiles.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace swatchly;
 
@@ -48,6 +55,13 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // A new version of every shipped file, as an upgrade of the package brings.
+    void upgrade(const QByteArray &version) const
+    {
+        for (const QString &name : QDir(shipped()).entryList(QDir::Files))
+            write(shipped(), name, read(shipped(), name) + version);
+    }
+
     QString resolve(bool executableFolderWritable) const
     {
         return platform::resolveProgramFolder(
@@ -62,6 +76,30 @@ private:
 QStringList fileNames(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+// The kind of entry at path (file, link, FIFO ...), not following a link.
+mode_t kindAt(const QString &path)
+{
+    struct stat status
+    {
+    };
+    return ::lstat(platform::pathBytes(path).c_str(), &status) == 0 ? status.st_mode & S_IFMT : 0;
+}
+
+// Runs call in a child process that the alarm ends after seconds, so that a call that blocks
+// or spins fails the test instead of hanging it.
+bool endsWithin(unsigned seconds, const std::function<void()> &call)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(seconds);
+        call();
+        ::_exit(0);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+        WEXITSTATUS(status) == 0;
 }
 
 } // namespace
@@ -194,9 +232,7 @@ private slots:
             InstallTree::write(folder, file, usersOwn);
 
         for (const char *version : { "N+1", "N+2" }) {
-            for (const QString &name : fileNames(tree.shipped()))
-                InstallTree::write(tree.shipped(), name,
-                                   InstallTree::read(tree.shipped(), name) + version);
+            tree.upgrade(version);
 
             QCOMPARE(tree.resolve(false), folder);
 
@@ -240,6 +276,56 @@ private slots:
         QCOMPARE(InstallTree::read(chosen, QStringLiteral("StartUpColors")), "\"00FF00\"\r\n");
         QCOMPARE(fileNames(chosen),
                  (QStringList { "StartUpColors", "UserDefColors.col", "swatchly.chm" }));
+    }
+
+    // Whatever stands in the place of a file in the user's data folder or the shipped folder,
+    // a start neither waits on it nor reads it without end, and leaves it be. A link in the
+    // data folder is neither written through nor followed to create a file; only the record,
+    // the program's own, becomes a regular file again.
+    void specialFilesAreLeftAlone_data()
+    {
+        QTest::addColumn<bool>("inDataFolder");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        const QStringList names { "StartUpColors", "UserDefColors.col", "ListBoxColorNames.txt",
+                                  "swatchly.chm" };
+        for (const char *kind :
+             { "FIFO", "/dev/zero", "sparse", "dangling link", "link to the copy" }) {
+            for (const QString &name : names + QStringList { platform::ShippedFilesRecord })
+                QTest::addRow("data folder, %s %s", qPrintable(name), kind)
+                    << true << name << QString::fromLatin1(kind);
+            for (const QString &name : kind[0] == 'd' || kind[0] == 'l' ? QStringList() : names)
+                QTest::addRow("shipped folder, %s %s", qPrintable(name), kind)
+                    << false << name << QString::fromLatin1(kind);
+        }
+    }
+
+    void specialFilesAreLeftAlone()
+    {
+        QFETCH(bool, inDataFolder);
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        InstallTree tree;
+        const QString folder = tree.resolve(false);
+        const QByteArray seeded = InstallTree::read(folder, name);
+        tree.upgrade("N+1");
+        const QString path = (inDataFolder ? folder : tree.shipped()) + QLatin1Char('/') + name;
+        // The copy, moved aside and linked to: the record still vouches for its bytes.
+        const QString moved = path + QStringLiteral(".moved");
+        if (kind == QLatin1String("link to the copy"))
+            QVERIFY(QFile::rename(path, moved) && QFile::link(moved, path));
+        else if (!test::placeSpecialFile(platform::pathBytes(path), kind))
+            QSKIP("the file system cannot hold this kind of file");
+        const mode_t placed = kindAt(path);
+
+        QVERIFY(endsWithin(10, [&tree] { tree.resolve(false); }));
+
+        QCOMPARE(kindAt(path), name == platform::ShippedFilesRecord ? mode_t(S_IFREG) : placed);
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral(".gone")));
+        if (kind == QLatin1String("link to the copy"))
+            QCOMPARE(InstallTree::read(folder, name + QStringLiteral(".moved")), seeded);
+        if (!inDataFolder)
+            QCOMPARE(InstallTree::read(folder, name), seeded);
     }
 
     void userDataFolderThatCannotBeMadeLeavesTheExecutableFolder()
