@@ -2,6 +2,7 @@
 // description for each control, the Tab order, and the chart grid as one Tab stop inside which
 // the arrow keys move.
 #include "chart/frmTintora.h"
+#include "platform/controls/Accessible.h"
 #include "platform/controls/TextBox.h"
 
 #include "core/ChartBoxes.h"
@@ -30,6 +31,7 @@ void frmTintora::setUpAccessibility()
     centralWidget()->setAccessibleName(windowTitle());
     menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     mnuFile->setAccessibleName(mnuFile->title());
+    platform::exposeToolBarButtonsOnly();
     Toolbar1->setAccessibleName(QStringLiteral("Toolbar"));
 
     // Each box describes its colour itself and keeps the description current.

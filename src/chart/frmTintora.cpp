@@ -12,7 +12,6 @@
 #include "platform/controls/Pictures.h"
 #include "platform/controls/Slider.h"
 #include "platform/controls/TextBox.h"
-#include "platform/controls/Toolbar.h"
 #include "platform/services/CommonDialog.h"
 #include "platform/services/FileNames.h"
 #include "platform/services/Files.h"
@@ -385,8 +384,12 @@ void frmTintora::buildToolbar(QWidget *client)
     for (std::size_t i = 0; i < pictures.size(); ++i)
         ImageList1[i] = platform::resourceIcon(pictures[i]);
 
-    Toolbar1 = new platform::Toolbar(client);
+    Toolbar1 = new QToolBar(client);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    // A strip of buttons fixed across the top of the window, not a tool bar of a main window:
+    // nothing to drag it by or float it with.
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
     Toolbar1->setIconSize(QSize(16, 16));
     placeTwips(Toolbar1, 0, 0, 7080, 630);
 
@@ -425,12 +428,17 @@ void frmTintora::connectHandlers()
 {
     for (int i = 0; i < 35; ++i) {
         connect(Picture1[static_cast<std::size_t>(i)], &platform::ColourBox::mouseDown, this,
-                [this, i](int button, int shift, float x, float y) {
-                    Picture1_MouseDown(i, button, shift, x, y);
+                [this, i](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at) {
+                    Picture1_MouseDown(i, platform::mouseButtonCode(button),
+                                       platform::shiftMask(modifiers), platform::twipsOf(at.x()),
+                                       platform::twipsOf(at.y()));
                 });
         // The keys stand for the clicks they name, at the box's corner.
         connect(Picture1[static_cast<std::size_t>(i)], &platform::ColourBox::keyChoose, this,
-                [this, i](int button, int shift) { Picture1_MouseDown(i, button, shift, 0, 0); });
+                [this, i](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+                    Picture1_MouseDown(i, platform::mouseButtonCode(button),
+                                       platform::shiftMask(modifiers), 0, 0);
+                });
         connect(Picture1[static_cast<std::size_t>(i)], &platform::ColourBox::keyMove, this,
                 [this, i](int columns, int rows) { moveChartFocus(i, columns, rows); });
         connect(Picture1[static_cast<std::size_t>(i)], &platform::ColourBox::gotFocus, this,

@@ -28,12 +28,12 @@
 #include "platform/controls/Pictures.h"
 #include "platform/controls/Slider.h"
 #include "platform/controls/TextBox.h"
-#include "platform/controls/Toolbar.h"
 #include "platform/services/CommonDialog.h"
 #include "schemes/UserColourBoxes.h"
 #include "widgets/TypeAheadCombo.h"
 
 #include <QIcon>
+#include <QToolBar>
 #include <QWidget>
 
 #include <array>
@@ -68,7 +68,7 @@ public:
     QWidget *centralWidget() const { return m_client; }
 
     // ---- Controls, named as the window's design names them ----
-    platform::Toolbar *Toolbar1 = nullptr;
+    QToolBar *Toolbar1 = nullptr;
     std::array<QIcon, 5> ImageList1;
     platform::CommonDialog *cdColor = nullptr;
     platform::CommonDialog *cdbFont = nullptr;

@@ -12,6 +12,10 @@ namespace swatchly {
 
 namespace {
 
+// Attribute bits of an entry.
+constexpr std::uint32_t DirectoryAttribute = 0x10;
+constexpr std::uint32_t CompressedAttribute = 0x800;
+
 struct FormatToken
 {
     QChar letter; // lower case; 0 for copied text, 'a' for an AM/PM marker
@@ -194,11 +198,7 @@ clsFindFile::clsFindFile()
     DateFormat(QStringLiteral("m/d/yy h:nn:ss AM/PM"));
 }
 
-clsFindFile::~clsFindFile()
-{
-    if (m_hFind != 0)
-        CloseFind();
-}
+clsFindFile::~clsFindFile() = default;
 
 void clsFindFile::DateFormat(const QString &strDateFormat)
 {
@@ -212,101 +212,90 @@ void clsFindFile::UnknownDateText(const QString &strUnknownDateText)
 
 std::uint32_t clsFindFile::FileAttributes() const
 {
-    return m_hFind != 0 ? m_findData.attributes : 0;
+    if (!searching())
+        return 0;
+    const platform::FolderEntry &entry = m_found[m_current];
+    const std::uint32_t attributes =
+        (entry.directory ? DirectoryAttribute : 0) | (entry.compressed ? CompressedAttribute : 0);
+    return attributes != 0 ? attributes : NormalAttribute();
 }
 
 bool clsFindFile::IsCompressed() const
 {
-    return m_hFind != 0 && (m_findData.attributes & platform::fileAttributes::Compressed) != 0;
+    return (FileAttributes() & CompressedAttribute) != 0;
 }
 
 QString clsFindFile::Find(const QString &strFile, bool blnShowError)
 {
-    if (m_hFind != 0) {
+    if (searching()) {
         if (blnShowError &&
             platform::msgBox(QStringLiteral("Cancel the current search?"), platform::Buttons::YesNo,
                              platform::Icon::Question) == platform::Answer::No)
             return {};
         CloseFind();
     }
-    const platform::SearchHandle handle =
-        platform::folderSearch().findFirst(platform::pathBytes(strFile), m_findData);
-    if (handle == platform::InvalidSearchHandle) {
-        m_hFind = 0;
+    m_found = platform::folderSearch().find(platform::pathBytes(strFile));
+    m_current = 0;
+    if (!searching()) {
         if (blnShowError)
             platform::msgBox(strFile + QStringLiteral(" could not be found!"),
                              platform::Buttons::OK, platform::Icon::Exclamation);
         return {};
     }
-    m_hFind = handle;
-    return platform::pathText(m_findData.name);
+    return platform::pathText(m_found[m_current].name);
 }
 
 QString clsFindFile::FindNext()
 {
-    if (m_hFind == 0)
+    if (!searching())
         return {};
-    m_findData.name.assign(260, ' ');
-    if (platform::folderSearch().findNext(m_hFind, m_findData))
-        return platform::pathText(m_findData.name);
+    if (++m_current < m_found.size())
+        return platform::pathText(m_found[m_current].name);
     CloseFind();
     return {};
 }
 
 QString clsFindFile::GetShortName() const
 {
-    if (m_hFind == 0)
-        return {};
-    const std::string &shortName =
-        m_findData.shortName.empty() ? m_findData.name : m_findData.shortName;
-    return platform::pathText(shortName);
+    // File systems here keep no second, short name: the name is its own.
+    return searching() ? platform::pathText(m_found[m_current].name) : QString();
 }
 
 QString clsFindFile::GetCreationDate(QDate &datDate, QTime &datTime) const
 {
-    return dateText(m_findData.creationTime, datDate, datTime);
+    return searching() ? dateText(m_found[m_current].created, datDate, datTime) : QString();
 }
 
 QString clsFindFile::GetLastAccessDate(QDate &datDate, QTime &datTime) const
 {
-    return dateText(m_findData.lastAccessTime, datDate, datTime);
+    return searching() ? dateText(m_found[m_current].lastAccessed, datDate, datTime) : QString();
 }
 
 QString clsFindFile::GetLastWriteDate(QDate &datDate, QTime &datTime) const
 {
-    return dateText(m_findData.lastWriteTime, datDate, datTime);
+    return searching() ? dateText(m_found[m_current].lastWritten, datDate, datTime) : QString();
 }
 
-QString clsFindFile::dateText(const platform::FileTime &fileTime, QDate &datDate,
-                              QTime &datTime) const
+QString clsFindFile::dateText(const QDateTime &fileTime, QDate &datDate, QTime &datTime) const
 {
-    if (m_hFind == 0)
-        return {};
-    if (fileTime.highDateTime == 0)
+    if (!fileTime.isValid())
         return m_strUnknownDateText;
-    SystemTime local;
-    ConvertFileTime(fileTime, local);
-    datDate = QDate(local.wYear, local.wMonth, local.wDay);
-    datTime = QTime(local.wHour, local.wMinute, local.wSecond);
+    ConvertFileTime(fileTime, datDate, datTime);
     return formatDateText(QDateTime(datDate, datTime), m_strDateFormat);
 }
 
 void clsFindFile::CloseFind()
 {
-    platform::folderSearch().findClose(m_hFind);
-    m_hFind = 0;
+    m_found.clear();
+    m_current = 0;
 }
 
-void clsFindFile::ConvertFileTime(const platform::FileTime &fileTime, SystemTime &systemTime)
+void clsFindFile::ConvertFileTime(const QDateTime &fileTime, QDate &datDate, QTime &datTime)
 {
-    const QDateTime local =
-        QDateTime::fromMSecsSinceEpoch(fileTime.toUnixMilliseconds(), Qt::UTC).toLocalTime();
-    systemTime.wYear = local.date().year();
-    systemTime.wMonth = local.date().month();
-    systemTime.wDay = local.date().day();
-    systemTime.wHour = local.time().hour();
-    systemTime.wMinute = local.time().minute();
-    systemTime.wSecond = local.time().second();
+    const QDateTime local = fileTime.toLocalTime();
+    datDate = local.date();
+    const QTime time = local.time();
+    datTime = QTime(time.hour(), time.minute(), time.second());
 }
 
 } // namespace swatchly

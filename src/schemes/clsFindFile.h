@@ -15,10 +15,12 @@
 #include "platform/services/FolderSearch.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
 #include <cstdint>
+#include <vector>
 
 namespace swatchly {
 
@@ -50,19 +52,18 @@ public:
     QString GetLastWriteDate(QDate &datDate, QTime &datTime) const;
 
 private:
-    struct SystemTime
-    {
-        int wYear = 0, wMonth = 0, wDay = 0, wHour = 0, wMinute = 0, wSecond = 0;
-    };
-
     void CloseFind();
-    static void ConvertFileTime(const platform::FileTime &fileTime, SystemTime &systemTime);
-    QString dateText(const platform::FileTime &fileTime, QDate &datDate, QTime &datTime) const;
+    // The time in local time, split into its date and its time of day (seconds whole).
+    static void ConvertFileTime(const QDateTime &fileTime, QDate &datDate, QTime &datTime);
+    QString dateText(const QDateTime &fileTime, QDate &datDate, QTime &datTime) const;
+    bool searching() const { return m_current < m_found.size(); }
 
-    platform::SearchHandle m_hFind = 0;
+    // The open search: the matching entries and the one it stands on; past the end when no
+    // search is open.
+    std::vector<platform::FolderEntry> m_found;
+    std::size_t m_current = 0;
     QString m_strDateFormat;
     QString m_strUnknownDateText;
-    platform::FolderEntry m_findData;
 };
 
 // A date and time written with a classic date format text (see clsFindFile).

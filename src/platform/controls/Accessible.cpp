@@ -1,5 +1,7 @@
 #include "platform/controls/Accessible.h"
 
+#include <QToolBar>
+#include <QToolButton>
 #include <QWidget>
 
 namespace swatchly::platform {
@@ -33,6 +35,30 @@ QList<QWidget *> FilteredChildrenAccessible::exposedChildren() const
             children.append(child);
     }
     return children;
+}
+
+namespace {
+
+class ToolBarAccessible final : public FilteredChildrenAccessible
+{
+public:
+    explicit ToolBarAccessible(QToolBar *toolBar)
+        : FilteredChildrenAccessible(toolBar, QAccessible::ToolBar)
+    { }
+
+protected:
+    bool exposes(const QWidget *child) const override
+    {
+        return qobject_cast<const QToolButton *>(child) &&
+            child->objectName() != QLatin1String("qt_toolbar_ext_button");
+    }
+};
+
+} // namespace
+
+void exposeToolBarButtonsOnly()
+{
+    installAccessible<QToolBar, ToolBarAccessible>();
 }
 
 } // namespace swatchly::platform

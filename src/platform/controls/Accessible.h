@@ -43,4 +43,8 @@ private:
     QList<QWidget *> exposedChildren() const;
 };
 
+// Has screen readers meet a QToolBar's buttons only: its separators are decoration, and the
+// overflow button is never shown in a strip that holds all its buttons.
+void exposeToolBarButtonsOnly();
+
 } // namespace swatchly::platform

@@ -3,7 +3,6 @@
 #include "platform/controls/Accessible.h"
 #include "platform/controls/ColourConversion.h"
 #include "platform/controls/FocusRing.h"
-#include "platform/controls/KeyCodes.h"
 
 #include <QAccessibleWidget>
 #include <QMetaMethod>
@@ -38,7 +37,7 @@ public:
     void doAction(const QString &actionName) override
     {
         if (actionName == pressAction() && box()->isChoosable()) {
-            emit box()->keyChoose(1, 0);
+            emit box()->keyChoose(Qt::LeftButton, Qt::NoModifier);
             return;
         }
         QAccessibleWidget::doAction(actionName);
@@ -105,9 +104,7 @@ void ColourBox::paintEvent(QPaintEvent *event)
 
 void ColourBox::mousePressEvent(QMouseEvent *event)
 {
-    const QPointF at = event->position();
-    emit mouseDown(mouseButtonCode(event->button()), shiftMask(event->modifiers()),
-                   static_cast<float>(at.x() * 15), static_cast<float>(at.y() * 15));
+    emit mouseDown(event->button(), event->modifiers(), event->position());
 }
 
 void ColourBox::keyPressEvent(QKeyEvent *event)
@@ -120,18 +117,18 @@ void ColourBox::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Space:
         if (isChoosable() && plain) {
-            emit keyChoose(1, 0);
+            emit keyChoose(Qt::LeftButton, Qt::NoModifier);
             return;
         }
         if (isChoosable() && modifiers == Qt::ShiftModifier) {
-            emit keyChoose(2, 1);
+            emit keyChoose(Qt::RightButton, Qt::ShiftModifier);
             return;
         }
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (isChoosable() && plain) {
-            emit keyChoose(1, 0);
+            emit keyChoose(Qt::LeftButton, Qt::NoModifier);
             return;
         }
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Colour.h"
+#include "platform/controls/KeyCodes.h"
 
 #include <QFrame>
 
@@ -31,10 +32,11 @@ public:
     static QString colourDescription(ColourValue value);
 
 signals:
-    void mouseDown(int button, int shift, float x, float y);
-    // The mouse-down a key stands for: Space or Enter give button 1, shift 0; Shift+Space
-    // gives button 2, shift 1.
-    void keyChoose(int button, int shift);
+    // at is in the box's logical pixels.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at);
+    // The mouse-down a key stands for: Space or Enter a left click, Shift+Space a right click
+    // with Shift held.
+    void keyChoose(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // An arrow key: -1 or +1 column, or -1 or +1 row.
     void keyMove(int columns, int rows);
     void gotFocus();

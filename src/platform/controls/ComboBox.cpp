@@ -12,16 +12,14 @@ ComboBox::ComboBox(QWidget *parent, const QString &name, bool sorted)
     , m_sorted(sorted)
 {
     setObjectName(name);
-    // Qt chooses the item whose text the edit field holds when editing finishes (the box loses
-    // the focus, Enter is pressed); leaving a name box must choose nothing. These two
-    // connections bracket the combo box's own one, which setLineEdit() makes in between.
     // Giving the box its edit field makes it editable; setEditable() would also build the
     // drop-down list at once, which is left until the list first drops down.
     auto *edit = new QLineEdit(this);
     edit->setPalette(palette());
-    connect(edit, &QLineEdit::editingFinished, this, [this] { m_finishingEdit = true; });
     setLineEdit(edit);
-    connect(edit, &QLineEdit::editingFinished, this, [this] { m_finishingEdit = false; });
+    // Qt chooses the item whose text the edit field holds when editing finishes (the box loses
+    // the focus, Enter is pressed); leaving a name box must choose nothing.
+    disconnect(edit, &QLineEdit::editingFinished, this, nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(12);
@@ -264,7 +262,7 @@ void ComboBox::onEditTextChanged(const QString &text)
     m_text = text;
     // Qt puts the picked item's text back in the field when the user picks the item that was
     // already current: that is the pick's doing, not an edit.
-    if (m_quiet > 0 || m_finishingEdit || m_popupPick)
+    if (m_quiet > 0 || m_popupPick)
         return;
     m_listIndex = -1;
     emit changed();
@@ -275,9 +273,9 @@ void ComboBox::onCurrentIndexChanged(int index)
     m_seenIndex = index;
     const QString before = m_text;
     m_text = lineEdit()->text();
-    // The box's own changes, Qt's choice when editing finishes, and the user's picks (which
-    // onActivated reports) are no setting of the index from code.
-    if (m_quiet > 0 || m_finishingEdit || m_userPick || index == m_listIndex)
+    // The box's own changes and the user's picks (which onActivated reports) are no setting of
+    // the index from code.
+    if (m_quiet > 0 || m_userPick || index == m_listIndex)
         return;
     if (index < 0) {
         // Qt empties the edit field; the typed text stays as it is.
@@ -293,8 +291,6 @@ void ComboBox::onCurrentIndexChanged(int index)
 
 void ComboBox::onActivated(int index)
 {
-    if (m_finishingEdit)
-        return;
     m_userPick = false;
     m_popupPick = false;
     m_listIndex = index;

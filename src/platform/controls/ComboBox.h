@@ -77,7 +77,6 @@ private:
 
     bool m_sorted;
     int m_listIndex = -1;
-    bool m_finishingEdit = false;
     // Qt's current index and the edit field's text as last seen.
     int m_seenIndex = -1;
     QString m_text;

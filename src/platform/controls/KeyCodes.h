@@ -1,7 +1,9 @@
-// What a key or mouse event means to the handlers. Key presses reach them as a character code
-// that the handler may set to 0 to discard the character (Backspace 8, Enter 13, Ctrl+C 3,
-// Ctrl+V 22, Ctrl+X 24, printable characters their code). Mouse-down events carry the button
-// (1 left, 2 right, 4 middle) and the modifier mask (1 Shift, 2 Ctrl, 4 Alt).
+// The classic numbers of keys and mouse buttons, for the handlers whose design takes them; the
+// controls report Qt's own keys, buttons and modifiers, and the window converts where it calls
+// such a handler. Key presses reach them as a character code that the handler may set to 0 to
+// discard the character (Backspace 8, Enter 13, Ctrl+C 3, Ctrl+V 22, Ctrl+X 24, printable
+// characters their code). Mouse-down handlers take the button (1 left, 2 right, 4 middle) and
+// the modifier mask (1 Shift, 2 Ctrl, 4 Alt).
 #pragma once
 
 #include <QKeyEvent>

@@ -92,17 +92,15 @@ QPixmap loadPicture(const QString &path)
 
 QIcon resourceIcon(const QString &path)
 {
-    return lazyIcon([path] {
-        QIcon icon;
-        icon.addPixmap(loadPicture(path));
-        const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-        const QString doubled = dot < 0 ? path + QStringLiteral("@2x")
-                                        : QString(path).insert(dot, QStringLiteral("@2x"));
-        // The icon picks the larger picture wherever a screen of twice the density needs it.
-        if (QFile::exists(doubled))
-            icon.addPixmap(loadPicture(doubled));
-        return icon;
-    });
+    QIcon icon;
+    icon.addPixmap(loadPicture(path));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString doubled =
+        dot < 0 ? path + QStringLiteral("@2x") : QString(path).insert(dot, QStringLiteral("@2x"));
+    // The icon picks the larger picture wherever a screen of twice the density needs it.
+    if (QFile::exists(doubled))
+        icon.addPixmap(loadPicture(doubled));
+    return icon;
 }
 
 ImageHolder::ImageHolder(QObject *parent, const QString &name, const QString &resource)

@@ -2,6 +2,9 @@
 // when its items do not fit are only read when one is first drawn. Qt reads its own pictures
 // by guessing their format, which loads every image format plugin; the menu bar would do that
 // while the window is being built, for an arrow that the fixed-size window never shows.
+// Measured with bench/startup.sh, both builds in the same run of 10 rounds (load 4 on 2 cores):
+// with this style 26.8 ms CPU to mapped and 33,506 kB resident, without it 27.9 ms and
+// 33,892 kB.
 #pragma once
 
 #include <QProxyStyle>
