@@ -9,11 +9,7 @@
 #include <QHash>
 
 #include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace swatchly::platform {
 
@@ -52,43 +48,12 @@ Checksums readRecord(const QString &folder)
 }
 
 // Puts a new regular file holding bytes under name in folder, in one step. The old entry of
-// that name, whatever it is (a file, a link, a FIFO), is replaced, never written through: the
-// new file is written under a temporary name beside it and renamed over the name.
+// that name, whatever it is (a file, a link, a FIFO), is replaced, never written through.
 bool putFile(const QString &folder, const QString &name, const std::string &bytes)
 {
-    static std::mt19937 generator { std::random_device {}() };
-    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
-        // The save's pattern, so that leftovers of a killed start go like those of a save.
-        char digitText[7];
-        std::snprintf(digitText, sizeof digitText, "%06x", digits(generator));
-        temporary =
-            pathIn(folder, QStringLiteral(".swatchly-%1.tmp").arg(QLatin1String(digitText)));
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-    // The copies are the user's own: installed files are read-only for the user.
-    bool written = ::fchmod(fd, S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH) == 0;
-    std::size_t done = 0;
-    while (written && done < bytes.size()) {
-        const ssize_t count = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (count < 0 && errno == EINTR)
-            continue;
-        written = count > 0;
-        done += written ? static_cast<std::size_t>(count) : 0;
-    }
-    written = written && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), pathIn(folder, name).c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    FileError error;
+    const auto file = openReplacing(pathIn(folder, name), Links::Refuse, error);
+    return file && file->writeBytes(bytes) && file->commit();
 }
 
 bool writeRecord(const QString &folder, const Checksums &record)

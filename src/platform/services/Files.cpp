@@ -162,98 +162,6 @@ private:
     FieldReader m_reader;
 };
 
-class ReplacingOutputFile final : public OutputFile
-{
-public:
-    ReplacingOutputFile(std::string path, std::string temporaryPath, int fd)
-        : m_path(std::move(path))
-        , m_temporaryPath(std::move(temporaryPath))
-        , m_fd(fd)
-    { }
-
-    // Copies the regular file at from to to, through a writer of its own.
-    static std::optional<FileError> copyFile(const std::string &from, const std::string &to);
-
-    ~ReplacingOutputFile() override
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        if (!m_committed)
-            ::unlink(m_temporaryPath.c_str());
-    }
-
-    ReplacingOutputFile(const ReplacingOutputFile &) = delete;
-    ReplacingOutputFile &operator=(const ReplacingOutputFile &) = delete;
-
-    bool writeField(std::string_view text) override { return writeBytes(fieldText(text)); }
-
-    bool writeBytes(std::string_view bytes)
-    {
-        if (m_failed)
-            return false;
-        std::size_t written = 0;
-        while (written < bytes.size()) {
-            const ssize_t count = retrying(
-                [&] { return ::write(m_fd, bytes.data() + written, bytes.size() - written); });
-            if (count <= 0) {
-                fail(count < 0 ? fileErrorFromErrno(errno) : fileErrors::PathFileAccessError);
-                return false;
-            }
-            written += static_cast<std::size_t>(count);
-        }
-        return true;
-    }
-
-    void keepOldFileAs(const std::string &copyPath) override { m_copyPath = copyPath; }
-
-    bool commit() override
-    {
-        if (m_failed)
-            return false;
-        // The new bytes reach the disk before the new name does: otherwise a crash soon after
-        // the rename may leave the user's file empty under its old name.
-        if (retrying([&] { return ::fsync(m_fd); }) != 0) {
-            fail(fileErrorFromErrno(errno));
-            return false;
-        }
-        const int closed = ::close(m_fd);
-        m_fd = -1;
-        if (closed != 0) {
-            fail(fileErrorFromErrno(errno));
-            return false;
-        }
-        if (!m_copyPath.empty()) {
-            if (const auto failure = copyFile(m_path, m_copyPath)) {
-                fail(*failure);
-                return false;
-            }
-        }
-        if (std::rename(m_temporaryPath.c_str(), m_path.c_str()) != 0) {
-            fail(fileErrorFromErrno(errno));
-            return false;
-        }
-        m_committed = true;
-        return true;
-    }
-
-    FileError error() const override { return m_error; }
-
-private:
-    void fail(const FileError &error)
-    {
-        m_failed = true;
-        m_error = error;
-    }
-
-    std::string m_path;
-    std::string m_temporaryPath;
-    std::string m_copyPath;
-    int m_fd;
-    FileError m_error;
-    bool m_failed = false;
-    bool m_committed = false;
-};
-
 std::string temporaryPathBeside(const std::string &path)
 {
     static std::mt19937 generator { std::random_device {}() };
@@ -264,66 +172,103 @@ std::string temporaryPathBeside(const std::string &path)
         std::string(TemporarySuffix);
 }
 
-std::unique_ptr<ReplacingOutputFile> openReplacing(const std::string &name, FileError &error)
+} // namespace
+
+ReplacingFile::ReplacingFile(std::string path, std::string temporaryPath, int fd)
+    : m_path(std::move(path))
+    , m_temporaryPath(std::move(temporaryPath))
+    , m_fd(fd)
+{ }
+
+ReplacingFile::~ReplacingFile()
 {
-    const auto written = writtenPath(name, error);
-    if (!written)
-        return nullptr;
-    const std::string &path = *written;
-    if (const auto reason = untouchable(path)) {
-        error = *reason;
-        return nullptr;
-    }
-    // A new file gets the permissions the user's umask allows; a replaced file keeps its
-    // own.
-    mode_t mode = 0666;
-    struct stat old
-    {
-    };
-    const bool replacing = ::stat(path.c_str(), &old) == 0;
-    if (replacing)
-        mode = old.st_mode & 07777;
-    // The temporary file is always a new one (never a file or link that happens to carry
-    // the name); another name is tried when one is taken.
-    std::string temporaryPath;
-    int fd = -1;
-    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
-        temporaryPath = temporaryPathBeside(path);
-        fd = retrying([&] {
-            return ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        });
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0) {
-        error = fileErrorFromErrno(errno);
-        return nullptr;
-    }
-    if (replacing)
-        ::fchmod(fd, mode);
-    return std::make_unique<ReplacingOutputFile>(path, temporaryPath, fd);
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_committed)
+        ::unlink(m_temporaryPath.c_str());
 }
 
-std::optional<FileError> ReplacingOutputFile::copyFile(const std::string &from,
-                                                       const std::string &to)
+bool ReplacingFile::writeField(std::string_view text)
 {
+    return writeBytes(fieldText(text));
+}
+
+bool ReplacingFile::writeBytes(std::string_view bytes)
+{
+    if (m_failed)
+        return false;
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count =
+            retrying([&] { return ::write(m_fd, bytes.data() + written, bytes.size() - written); });
+        if (count <= 0) {
+            fail(count < 0 ? fileErrorFromErrno(errno) : fileErrors::PathFileAccessError);
+            return false;
+        }
+        written += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+void ReplacingFile::keepOldFileAs(const std::string &copyPath)
+{
+    m_copyPath = copyPath;
+}
+
+bool ReplacingFile::commit()
+{
+    if (m_failed)
+        return false;
+    // The new bytes reach the disk before the new name does: otherwise a crash soon after
+    // the rename may leave the user's file empty under its old name.
+    if (retrying([&] { return ::fsync(m_fd); }) != 0) {
+        fail(fileErrorFromErrno(errno));
+        return false;
+    }
+    const int closed = ::close(m_fd);
+    m_fd = -1;
+    if (closed != 0) {
+        fail(fileErrorFromErrno(errno));
+        return false;
+    }
+    if (!m_copyPath.empty()) {
+        if (const auto failure = copyFile(m_path, m_copyPath)) {
+            fail(*failure);
+            return false;
+        }
+    }
+    if (std::rename(m_temporaryPath.c_str(), m_path.c_str()) != 0) {
+        fail(fileErrorFromErrno(errno));
+        return false;
+    }
+    m_committed = true;
+    return true;
+}
+
+FileError ReplacingFile::error() const
+{
+    return m_error;
+}
+
+void ReplacingFile::fail(const FileError &error)
+{
+    m_failed = true;
+    m_error = error;
+}
+
+std::optional<FileError> ReplacingFile::copyFile(const std::string &from, const std::string &to)
+{
+    FileError error;
+    const int fd = openRegularFile(from, Links::Follow, error);
+    if (fd < 0)
+        return error;
     struct Closer
     {
         int fd;
         ~Closer() { ::close(fd); }
     };
-    const int fd =
-        retrying([&] { return ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); });
-    if (fd < 0)
-        return fileErrorFromErrno(errno);
     const Closer closer { fd };
-    struct stat status
-    {
-    };
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        return fileErrors::PathFileAccessError;
-    FileError error;
-    auto copy = openReplacing(to, error);
+    auto copy = openReplacing(to, Links::Follow, error);
     if (!copy)
         return error;
     char buffer[64 * 1024];
@@ -341,6 +286,61 @@ std::optional<FileError> ReplacingOutputFile::copyFile(const std::string &from,
     return std::nullopt;
 }
 
+std::unique_ptr<ReplacingFile> openReplacing(const std::string &name, Links links, FileError &error)
+{
+    const bool ownRecord = links == Links::Refuse;
+    std::string path = name;
+    if (!ownRecord) {
+        const auto written = writtenPath(name, error);
+        if (!written)
+            return nullptr;
+        path = *written;
+        if (const auto reason = untouchable(path)) {
+            error = *reason;
+            return nullptr;
+        }
+    }
+    // A new file of the user's gets the permissions the user's umask allows; a replaced file
+    // keeps its own. The program's own records are the user's to write and everyone's to read,
+    // whatever the copy they replace (installed files are read-only for the user).
+    mode_t mode = 0666;
+    struct stat old
+    {
+    };
+    const bool keepMode = !ownRecord && ::stat(path.c_str(), &old) == 0;
+    if (keepMode)
+        mode = old.st_mode & 07777;
+    else if (ownRecord)
+        mode = S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH;
+    // The temporary file is always a new one (never a file or link that happens to carry
+    // the name); another name is tried when one is taken.
+    std::string temporaryPath;
+    int fd = -1;
+    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+        temporaryPath = temporaryPathBeside(path);
+        fd = retrying([&] {
+            return ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        });
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        error = fileErrorFromErrno(errno);
+        return nullptr;
+    }
+    auto file = std::make_unique<ReplacingFile>(path, temporaryPath, fd);
+    // The umask would narrow the record's permissions.
+    if (keepMode)
+        ::fchmod(fd, mode);
+    else if (ownRecord && ::fchmod(fd, mode) != 0) {
+        error = fileErrorFromErrno(errno);
+        return nullptr;
+    }
+    return file;
+}
+
+namespace {
+
 class RealFileSystem final : public FileSystem
 {
 public:
@@ -354,7 +354,7 @@ public:
 
     std::unique_ptr<OutputFile> openForOutput(const std::string &path, FileError &error) override
     {
-        return openReplacing(path, error);
+        return openReplacing(path, Links::Follow, error);
     }
 
     bool remove(const std::string &path, FileError &error) override

@@ -93,6 +93,46 @@ enum class Links { Follow, Refuse };
 // The descriptor of the open file, or -1 with error set.
 int openRegularFile(const std::string &path, Links links, FileError &error);
 
+// Writes a file that replaces the one at path, keeping the promises above: the bytes go to a
+// new temporary file beside it and reach the disk before commit() renames it into place; a
+// write that fails, or a file dropped without commit(), leaves the old file as it was.
+class ReplacingFile final : public OutputFile
+{
+public:
+    ReplacingFile(std::string path, std::string temporaryPath, int fd);
+    ~ReplacingFile() override;
+    ReplacingFile(const ReplacingFile &) = delete;
+    ReplacingFile &operator=(const ReplacingFile &) = delete;
+
+    bool writeField(std::string_view text) override;
+    // Bytes as they are, not a field.
+    bool writeBytes(std::string_view bytes);
+    void keepOldFileAs(const std::string &copyPath) override;
+    bool commit() override;
+    FileError error() const override;
+
+private:
+    // Copies the regular file at from to to, through a writer of its own.
+    static std::optional<FileError> copyFile(const std::string &from, const std::string &to);
+    void fail(const FileError &error);
+
+    std::string m_path;
+    std::string m_temporaryPath;
+    std::string m_copyPath;
+    int m_fd;
+    FileError m_error;
+    bool m_failed = false;
+    bool m_committed = false;
+};
+
+// Every file that replaces the user's data or the program's records is written by this. With
+// Links::Follow (the user's files) a link is written through to its target and only a regular
+// file that may be written is replaced. With Links::Refuse (the program's own records) the
+// entry at path itself, whatever it is, gives way to a new regular file, never written through,
+// readable by all and writable by the user. Nothing, with error set, when it cannot be opened.
+std::unique_ptr<ReplacingFile> openReplacing(const std::string &path, Links links,
+                                             FileError &error);
+
 // No file the program reads is longer than this (the data files are a few kilobytes, the help
 // file a few hundred): reading stops there, so a file that never ends costs no more.
 inline constexpr std::size_t LargestFileRead = std::size_t { 64 } << 20;
