@@ -108,12 +108,12 @@ void readDataFile(benchmark::State &state, Layout layout)
     const std::string &path = dataFile(layout);
     std::int64_t bytes = 0;
     for (auto _ : state) {
-        swatchly::FileError error;
-        auto file = swatchly::platform::files().openForInput(path, error);
-        if (!file) {
+        auto opened = swatchly::platform::files().openForInput(path);
+        if (!opened) {
             state.SkipWithError("the data file did not open");
             break;
         }
+        auto &file = *opened;
         std::int64_t fields = 0;
         while (!file->atEnd()) {
             const auto field = file->readField();

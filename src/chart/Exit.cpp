@@ -28,14 +28,13 @@ const QString UserColoursFile = QStringLiteral("UserDefColors.col");
 // holds none; a file that is there but cannot be read is a failure.
 EachColourRecord coloursOnDisk(const std::string &path)
 {
-    FileError error;
-    auto file = platform::files().openForInput(path, error);
+    const auto file = platform::files().openForInput(path);
     if (!file) {
-        if (error == fileErrors::FileNotFound)
+        if (file.error() == fileErrors::FileNotFound)
             return {};
-        return { {}, error };
+        return { {}, file.error() };
     }
-    return readEachColourRecord(*file, static_cast<std::size_t>(UsersSpecialColors.count()),
+    return readEachColourRecord(**file, static_cast<std::size_t>(UsersSpecialColors.count()),
                                 DigitOrder::RRGGBB);
 }
 
@@ -51,18 +50,18 @@ EachColourRecord coloursOnDisk(const std::string &path)
 std::optional<FileError> saveUserColours(std::span<const ColourValue> standing,
                                          std::span<const bool> changed)
 {
-    FileError error;
-    const auto lock = platform::lockFolder(platform::pathBytes(platform::programFolder()), error);
+    const auto lock = platform::lockFolder(platform::pathBytes(platform::programFolder()));
     if (!lock)
-        return error;
+        return lock.error();
     const std::string path = platform::programFileBytes(UserColoursFile);
     const auto onDisk = coloursOnDisk(path);
     if (onDisk.failure)
         return onDisk.failure;
     const auto colours = keepUnchangedFromDisk(standing, changed, onDisk.colours);
-    auto file = platform::files().openForOutput(path, error);
-    if (!file)
-        return error;
+    auto opened = platform::files().openForOutput(path);
+    if (!opened)
+        return opened.error();
+    const auto file = std::move(*opened);
     if (onDisk.damaged())
         file->keepOldFileAs(path + ".bak");
     if (auto failure = writeColourRecords(*file, colours, DigitOrder::RRGGBB))

@@ -497,10 +497,9 @@ void frmTintora::setMenuPictures()
 
 void frmTintora::LoadStartUpData()
 {
-    auto openFile = [](const char *name) {
-        FileError error;
-        return platform::files().openForInput(platform::programFileBytes(QLatin1String(name)),
-                                              error);
+    auto openFile = [](const char *name) -> std::unique_ptr<platform::InputFile> {
+        auto file = platform::files().openForInput(platform::programFileBytes(QLatin1String(name)));
+        return file ? std::move(*file) : nullptr;
     };
     // Reads a file of RRGGBB records into the boxes; false at the first failure, with the boxes
     // before it loaded.

@@ -134,11 +134,11 @@ ChmFile::ChmFile(const QString &path)
     // chmlib opens the file itself, and would wait on a FIFO: it is given the regular file
     // opened here by the program's rules, through the descriptor's own name.
     // Without /proc, the file just found regular is opened by its path.
-    FileError error;
     const std::string bytes = platform::pathBytes(path);
-    const int fd = platform::openRegularFile(bytes, platform::Links::Follow, error);
-    if (fd < 0)
+    const auto opened = platform::openRegularFile(bytes, platform::Links::Follow);
+    if (!opened)
         return;
+    const int fd = *opened;
     m_file = chm_open(("/proc/self/fd/" + std::to_string(fd)).c_str());
     if (!m_file)
         m_file = chm_open(bytes.c_str());

@@ -182,13 +182,12 @@ HelpViewer *HelpViewer::display(const QString &target, int command, int data, QS
 
     HelpViewer *viewer = openViewers().value(key).data();
     if (!viewer) {
-        FileError error;
-        const int probe =
-            platform::openRegularFile(platform::pathBytes(key), platform::Links::Follow, error);
-        if (probe < 0)
-            return fail(
-                tr("The file cannot be read: %1.").arg(QString::fromStdString(error.description)));
-        ::close(probe);
+        const auto probe =
+            platform::openRegularFile(platform::pathBytes(key), platform::Links::Follow);
+        if (!probe)
+            return fail(tr("The file cannot be read: %1.")
+                            .arg(QString::fromStdString(probe.error().description)));
+        ::close(*probe);
         const QString notHelp = QStringLiteral("The file is not a compiled HTML help file.");
         auto file = std::make_unique<ChmFile>(key);
         if (!file->isOpen())

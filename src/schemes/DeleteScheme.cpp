@@ -38,9 +38,8 @@ void frmSavetxt::cmdDelete_Click()
     for (int i = 0; i < Combo1->listCount(); ++i) {
         if (Combo1->list(i) != name)
             continue;
-        FileError error;
-        if (!platform::files().remove(schemeFilePath(name), error)) {
-            platform::msgBox(problemText(error), platform::Buttons::OK, platform::Icon::None, {},
+        if (const auto failure = platform::files().remove(schemeFilePath(name))) {
+            platform::msgBox(problemText(*failure), platform::Buttons::OK, platform::Icon::None, {},
                              this);
             return;
         }

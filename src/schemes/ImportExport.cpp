@@ -40,12 +40,12 @@ void frmSavetxt::cmdOpen_Click()
         clearNameBox();
         Combo1->setFocus();
     };
-    FileError error;
-    auto file = platform::files().openForInput(schemeFilePath(name), error);
-    if (!file) {
+    auto opened = platform::files().openForInput(schemeFilePath(name));
+    if (!opened) {
         failed();
         return;
     }
+    auto file = std::move(*opened);
     // The boxes before a failing record keep the colours they were given.
     const auto read = readColourRecords(*file, SchemeRecords, schemeDigitOrder(name));
     m_userColours.replaceUserColours(read.colours);
@@ -74,16 +74,15 @@ void frmSavetxt::cmdSave_Click()
     if (!isPlainSchemeName(name))
         return;
 
-    FileError error;
-    auto existing = platform::files().openForInput(schemeFilePath(name), error);
+    auto existing = platform::files().openForInput(schemeFilePath(name));
     if (!existing) {
-        if (error.code == fileErrors::FileNotFound.code) {
+        if (existing.error().code == fileErrors::FileNotFound.code) {
             WriteFile();
             unload();
         }
         return;
     }
-    existing.reset();
+    existing->reset();
 
     const platform::Answer answer = platform::msgBox(
         QStringLiteral("1. File already exits, Write over it?...............Select Yes ") +
@@ -112,12 +111,12 @@ void frmSavetxt::WriteFile()
     auto report = [this](const FileError &error) {
         platform::msgBox(problemText(error), platform::Buttons::OK, platform::Icon::None, {}, this);
     };
-    FileError error;
-    auto file = platform::files().openForOutput(schemeFilePath(name), error);
-    if (!file) {
-        report(error);
+    auto opened = platform::files().openForOutput(schemeFilePath(name));
+    if (!opened) {
+        report(opened.error());
         return;
     }
+    const auto file = std::move(*opened);
     if (const auto failure =
             writeColourRecords(*file, m_userColours.userColours(), schemeDigitOrder(name))) {
         report(*failure);

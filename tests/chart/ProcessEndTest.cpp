@@ -50,8 +50,7 @@ SWATCHLY_TEST_CHILD("store-and-wait", storeAndWait)
 // Takes the lock of the folder args[0], writes "locked" and holds it until it is killed.
 int holdLock(const QStringList &args)
 {
-    FileError error;
-    const auto lock = platform::lockFolder(platform::pathBytes(args.value(0)), error);
+    const auto lock = platform::lockFolder(platform::pathBytes(args.value(0)));
     std::printf(lock ? "locked\n" : "not locked\n");
     std::fflush(stdout);
     return QApplication::exec();

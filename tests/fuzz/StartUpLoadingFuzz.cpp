@@ -36,27 +36,24 @@ class MemoryFileSystem final : public platform::FileSystem
 public:
     std::map<std::string, std::string> files;
 
-    std::unique_ptr<platform::InputFile> openForInput(const std::string &path,
-                                                      FileError &error) override
+    FileResult<std::unique_ptr<platform::InputFile>> openForInput(const std::string &path) override
     {
         const auto found = files.find(path);
-        if (found == files.end()) {
-            error = fileErrors::FileNotFound;
-            return nullptr;
-        }
+        if (found == files.end())
+            return fileErrors::FileNotFound;
         return platform::inputFileReading(std::make_unique<TextSource>(found->second));
     }
 
-    std::unique_ptr<platform::OutputFile> openForOutput(const std::string &, FileError &) override
+    FileResult<std::unique_ptr<platform::OutputFile>> openForOutput(const std::string &) override
     {
         FUZZ_CHECK(!"the start-up loading writes no file");
-        return nullptr;
+        return fileErrors::PermissionDenied;
     }
 
-    bool remove(const std::string &, FileError &) override
+    std::optional<FileError> remove(const std::string &) override
     {
         FUZZ_CHECK(!"the start-up loading deletes no file");
-        return false;
+        return fileErrors::PermissionDenied;
     }
 };
 

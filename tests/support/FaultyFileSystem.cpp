@@ -94,44 +94,38 @@ bool FaultyFileSystem::takeStep(const QString &name)
     return steps.size() == failAtStep;
 }
 
-std::unique_ptr<platform::InputFile> FaultyFileSystem::openForInput(const std::string &path,
-                                                                    FileError &error)
+FileResult<std::unique_ptr<platform::InputFile>>
+FaultyFileSystem::openForInput(const std::string &path)
 {
     requests.append(QStringLiteral("in:") + QString::fromStdString(path));
-    if (takeStep(QStringLiteral("open in"))) {
-        error = faultError;
-        return nullptr;
-    }
-    auto real = m_real->openForInput(path, error);
+    if (takeStep(QStringLiteral("open in")))
+        return faultError;
+    auto real = m_real->openForInput(path);
     if (!real)
-        return nullptr;
-    return std::make_unique<Input>(*this, std::move(real));
+        return real.error();
+    return std::make_unique<Input>(*this, std::move(*real));
 }
 
-std::unique_ptr<platform::OutputFile> FaultyFileSystem::openForOutput(const std::string &path,
-                                                                      FileError &error)
+FileResult<std::unique_ptr<platform::OutputFile>>
+FaultyFileSystem::openForOutput(const std::string &path)
 {
     requests.append(QStringLiteral("out:") + QString::fromStdString(path));
     const bool fault = takeStep(QStringLiteral("open out"));
-    if (fault || failOpenForOutput) {
-        error = fault ? faultError : *failOpenForOutput;
-        return nullptr;
-    }
-    auto real = m_real->openForOutput(path, error);
+    if (fault || failOpenForOutput)
+        return fault ? faultError : *failOpenForOutput;
+    auto real = m_real->openForOutput(path);
     if (!real)
-        return nullptr;
-    return std::make_unique<Output>(*this, std::move(real));
+        return real.error();
+    return std::make_unique<Output>(*this, std::move(*real));
 }
 
-bool FaultyFileSystem::remove(const std::string &path, FileError &error)
+std::optional<FileError> FaultyFileSystem::remove(const std::string &path)
 {
     requests.append(QStringLiteral("remove:") + QString::fromStdString(path));
     const bool fault = takeStep(QStringLiteral("remove"));
-    if (fault || failRemove) {
-        error = fault ? faultError : *failRemove;
-        return false;
-    }
-    return m_real->remove(path, error);
+    if (fault || failRemove)
+        return fault ? faultError : *failRemove;
+    return m_real->remove(path);
 }
 
 } // namespace swatchly::test

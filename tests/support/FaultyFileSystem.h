@@ -46,11 +46,10 @@ public:
 
     int outputsOpened() const;
 
-    std::unique_ptr<platform::InputFile> openForInput(const std::string &path,
-                                                      FileError &error) override;
-    std::unique_ptr<platform::OutputFile> openForOutput(const std::string &path,
-                                                        FileError &error) override;
-    bool remove(const std::string &path, FileError &error) override;
+    FileResult<std::unique_ptr<platform::InputFile>> openForInput(const std::string &path) override;
+    FileResult<std::unique_ptr<platform::OutputFile>>
+    openForOutput(const std::string &path) override;
+    std::optional<FileError> remove(const std::string &path) override;
 
 private:
     class Input;

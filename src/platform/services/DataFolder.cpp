@@ -32,10 +32,9 @@ QByteArray checksum(const std::string &bytes)
 Checksums readRecord(const QString &folder)
 {
     Checksums record;
-    FileError error;
     // A record that is not the regular file the program wrote is no record: the files it
     // would vouch for are kept as the user's own.
-    const auto bytes = readRegularFile(pathIn(folder, ShippedFilesRecord), Links::Refuse, error);
+    const auto bytes = readRegularFile(pathIn(folder, ShippedFilesRecord), Links::Refuse);
     if (!bytes)
         return record;
     for (const QByteArray &text : QByteArray::fromStdString(*bytes).split('\n')) {
@@ -51,9 +50,8 @@ Checksums readRecord(const QString &folder)
 // that name, whatever it is (a file, a link, a FIFO), is replaced, never written through.
 bool putFile(const QString &folder, const QString &name, const std::string &bytes)
 {
-    FileError error;
-    const auto file = openReplacing(pathIn(folder, name), Links::Refuse, error);
-    return file && file->writeBytes(bytes) && file->commit();
+    const auto file = openReplacing(pathIn(folder, name), Links::Refuse);
+    return file && (*file)->writeBytes(bytes) && (*file)->commit();
 }
 
 bool writeRecord(const QString &folder, const Checksums &record)
@@ -90,8 +88,7 @@ void updateDataFolder(const QString &source, const QString &target)
     bool recordChanged = ::lstat(pathIn(target, ShippedFilesRecord).c_str(), &recordStatus) == 0 &&
         !S_ISREG(recordStatus.st_mode) && !S_ISDIR(recordStatus.st_mode);
     for (const QString &name : shippedFileNames()) {
-        FileError error;
-        const auto shippedBytes = readRegularFile(pathIn(source, name), Links::Follow, error);
+        const auto shippedBytes = readRegularFile(pathIn(source, name), Links::Follow);
         if (!shippedBytes)
             continue;
         const QByteArray shipped = checksum(*shippedBytes);
@@ -106,7 +103,7 @@ void updateDataFolder(const QString &source, const QString &target)
             // a link is the user's choice: neither is followed nor replaced.
             continue;
         } else {
-            const auto heldBytes = readRegularFile(pathIn(target, name), Links::Refuse, error);
+            const auto heldBytes = readRegularFile(pathIn(target, name), Links::Refuse);
             const QByteArray heldSum = heldBytes ? checksum(*heldBytes) : QByteArray();
             // A folder seeded before the record was kept has no entry: only a copy equal to
             // the shipped file is known to be unchanged.

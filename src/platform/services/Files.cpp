@@ -63,7 +63,7 @@ std::string folderOf(const std::string &path)
 
 // The file that a write to path replaces: path itself, or the file its symbolic link leads to,
 // through every link on the way.
-std::optional<std::string> writtenPath(const std::string &path, FileError &error)
+FileResult<std::string> writtenPath(const std::string &path)
 {
     struct stat entry
     {
@@ -71,10 +71,8 @@ std::optional<std::string> writtenPath(const std::string &path, FileError &error
     if (::lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode))
         return path;
     char *const resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved) {
-        error = fileErrorFromErrno(errno);
-        return std::nullopt;
-    }
+    if (!resolved)
+        return fileErrorFromErrno(errno);
     std::string target(resolved);
     ::free(resolved);
     return target;
@@ -258,19 +256,20 @@ void ReplacingFile::fail(const FileError &error)
 
 std::optional<FileError> ReplacingFile::copyFile(const std::string &from, const std::string &to)
 {
-    FileError error;
-    const int fd = openRegularFile(from, Links::Follow, error);
-    if (fd < 0)
-        return error;
+    const auto opened = openRegularFile(from, Links::Follow);
+    if (!opened)
+        return opened.error();
+    const int fd = *opened;
     struct Closer
     {
         int fd;
         ~Closer() { ::close(fd); }
     };
     const Closer closer { fd };
-    auto copy = openReplacing(to, Links::Follow, error);
-    if (!copy)
-        return error;
+    auto opening = openReplacing(to, Links::Follow);
+    if (!opening)
+        return opening.error();
+    const auto copy = std::move(*opening);
     char buffer[64 * 1024];
     for (;;) {
         const ssize_t count = retrying([&] { return ::read(fd, buffer, sizeof buffer); });
@@ -286,19 +285,17 @@ std::optional<FileError> ReplacingFile::copyFile(const std::string &from, const 
     return std::nullopt;
 }
 
-std::unique_ptr<ReplacingFile> openReplacing(const std::string &name, Links links, FileError &error)
+FileResult<std::unique_ptr<ReplacingFile>> openReplacing(const std::string &name, Links links)
 {
     const bool ownRecord = links == Links::Refuse;
     std::string path = name;
     if (!ownRecord) {
-        const auto written = writtenPath(name, error);
+        const auto written = writtenPath(name);
         if (!written)
-            return nullptr;
+            return written.error();
         path = *written;
-        if (const auto reason = untouchable(path)) {
-            error = *reason;
-            return nullptr;
-        }
+        if (const auto reason = untouchable(path))
+            return *reason;
     }
     // A new file of the user's gets the permissions the user's umask allows; a replaced file
     // keeps its own. The program's own records are the user's to write and everyone's to read,
@@ -324,18 +321,14 @@ std::unique_ptr<ReplacingFile> openReplacing(const std::string &name, Links link
         if (fd < 0 && errno != EEXIST)
             break;
     }
-    if (fd < 0) {
-        error = fileErrorFromErrno(errno);
-        return nullptr;
-    }
+    if (fd < 0)
+        return fileErrorFromErrno(errno);
     auto file = std::make_unique<ReplacingFile>(path, temporaryPath, fd);
     // The umask would narrow the record's permissions.
     if (keepMode)
         ::fchmod(fd, mode);
-    else if (ownRecord && ::fchmod(fd, mode) != 0) {
-        error = fileErrorFromErrno(errno);
-        return nullptr;
-    }
+    else if (ownRecord && ::fchmod(fd, mode) != 0)
+        return fileErrorFromErrno(errno);
     return file;
 }
 
@@ -344,35 +337,34 @@ namespace {
 class RealFileSystem final : public FileSystem
 {
 public:
-    std::unique_ptr<InputFile> openForInput(const std::string &path, FileError &error) override
+    FileResult<std::unique_ptr<InputFile>> openForInput(const std::string &path) override
     {
-        const int fd = openRegularFile(path, Links::Follow, error);
-        if (fd < 0)
-            return nullptr;
-        return inputFileReading(std::make_unique<DescriptorSource>(fd));
+        const auto fd = openRegularFile(path, Links::Follow);
+        if (!fd)
+            return fd.error();
+        return inputFileReading(std::make_unique<DescriptorSource>(*fd));
     }
 
-    std::unique_ptr<OutputFile> openForOutput(const std::string &path, FileError &error) override
+    FileResult<std::unique_ptr<OutputFile>> openForOutput(const std::string &path) override
     {
-        return openReplacing(path, Links::Follow, error);
+        auto file = openReplacing(path, Links::Follow);
+        if (!file)
+            return file.error();
+        return std::move(*file);
     }
 
-    bool remove(const std::string &path, FileError &error) override
+    std::optional<FileError> remove(const std::string &path) override
     {
         // A link goes, whatever it leads to; what it leads to stays.
         struct stat entry
         {
         };
         const bool link = ::lstat(path.c_str(), &entry) == 0 && S_ISLNK(entry.st_mode);
-        if (const auto reason = link ? std::nullopt : untouchable(path)) {
-            error = *reason;
-            return false;
-        }
-        if (std::remove(path.c_str()) != 0) {
-            error = fileErrorFromErrno(errno);
-            return false;
-        }
-        return true;
+        if (const auto reason = link ? std::nullopt : untouchable(path))
+            return reason;
+        if (std::remove(path.c_str()) != 0)
+            return fileErrorFromErrno(errno);
+        return std::nullopt;
     }
 };
 
@@ -431,8 +423,8 @@ bool sameFile(const struct stat &a, const struct stat &b)
 
 } // namespace
 
-std::unique_ptr<FolderLock> lockFolder(const std::string &folder, FileError &error,
-                                       std::chrono::milliseconds wait)
+FileResult<std::unique_ptr<FolderLock>> lockFolder(const std::string &folder,
+                                                   std::chrono::milliseconds wait)
 {
     const std::string path = folder + "/.swatchly.lock";
     const auto deadline = std::chrono::steady_clock::now() + wait;
@@ -443,17 +435,14 @@ std::unique_ptr<FolderLock> lockFolder(const std::string &folder, FileError &err
             return ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
                           0666);
         });
-        if (fd < 0) {
-            error = fileErrorFromErrno(errno);
-            return nullptr;
-        }
+        if (fd < 0)
+            return fileErrorFromErrno(errno);
         struct stat held
         {
         };
         if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
             ::close(fd);
-            error = fileErrors::PathFileAccessError;
-            return nullptr;
+            return fileErrors::PathFileAccessError;
         }
         if (retrying([&] { return ::flock(fd, LOCK_EX | LOCK_NB); }) == 0) {
             struct stat named
@@ -466,15 +455,11 @@ std::unique_ptr<FolderLock> lockFolder(const std::string &folder, FileError &err
         }
         const int reason = errno;
         ::close(fd);
-        if (reason != EWOULDBLOCK) {
-            error = fileErrorFromErrno(reason);
-            return nullptr;
-        }
+        if (reason != EWOULDBLOCK)
+            return fileErrorFromErrno(reason);
         // Short pauses: several copies that end together each save within milliseconds.
-        if (std::chrono::steady_clock::now() >= deadline) {
-            error = FolderLocked;
-            return nullptr;
-        }
+        if (std::chrono::steady_clock::now() >= deadline)
+            return FolderLocked;
         ::usleep(10 * 1000);
     }
 }
@@ -500,32 +485,30 @@ void removeSaveLeftovers(const std::string &folder)
     ::closedir(dir);
 }
 
-int openRegularFile(const std::string &path, Links links, FileError &error)
+FileResult<int> openRegularFile(const std::string &path, Links links)
 {
     // Without O_NONBLOCK, opening a FIFO waits for a writer; whatever is not a regular file
     // (FIFO, device, socket, folder) is refused before a byte is read from it.
     const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0);
     const int fd = retrying([&] { return ::open(path.c_str(), flags); });
-    if (fd < 0) {
-        error = errno == ELOOP ? fileErrors::PathFileAccessError : fileErrorFromErrno(errno);
-        return -1;
-    }
+    if (fd < 0)
+        return errno == ELOOP ? fileErrors::PathFileAccessError : fileErrorFromErrno(errno);
     struct stat status
     {
     };
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        error = fileErrors::PathFileAccessError;
-        return -1;
+        return fileErrors::PathFileAccessError;
     }
     return fd;
 }
 
-std::optional<std::string> readRegularFile(const std::string &path, Links links, FileError &error)
+FileResult<std::string> readRegularFile(const std::string &path, Links links)
 {
-    const int fd = openRegularFile(path, links, error);
-    if (fd < 0)
-        return std::nullopt;
+    const auto opened = openRegularFile(path, links);
+    if (!opened)
+        return opened.error();
+    const int fd = *opened;
     std::string bytes;
     char buffer[64 * 1024];
     ssize_t count = 0;
@@ -535,10 +518,8 @@ std::optional<std::string> readRegularFile(const std::string &path, Links links,
         bytes.append(buffer, static_cast<std::size_t>(count));
     const int readError = errno;
     ::close(fd);
-    if (count < 0 || bytes.size() > LargestFileRead) {
-        error = count < 0 ? fileErrorFromErrno(readError) : fileErrors::PathFileAccessError;
-        return std::nullopt;
-    }
+    if (count < 0 || bytes.size() > LargestFileRead)
+        return count < 0 ? fileErrorFromErrno(readError) : fileErrors::PathFileAccessError;
     return bytes;
 }
 

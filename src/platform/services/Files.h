@@ -48,10 +48,10 @@ class FileSystem
 {
 public:
     virtual ~FileSystem() = default;
-    virtual std::unique_ptr<InputFile> openForInput(const std::string &path, FileError &error) = 0;
-    virtual std::unique_ptr<OutputFile> openForOutput(const std::string &path,
-                                                      FileError &error) = 0;
-    virtual bool remove(const std::string &path, FileError &error) = 0;
+    virtual FileResult<std::unique_ptr<InputFile>> openForInput(const std::string &path) = 0;
+    virtual FileResult<std::unique_ptr<OutputFile>> openForOutput(const std::string &path) = 0;
+    // Nothing when the file is gone.
+    virtual std::optional<FileError> remove(const std::string &path) = 0;
 };
 
 // Fields read from any source of bytes: an open file, or text held in memory.
@@ -76,10 +76,9 @@ inline constexpr std::chrono::milliseconds FolderLockWait { 3000 };
 // What a lock not had within FolderLockWait fails with.
 inline const FileError FolderLocked { 70, "Locked by another copy of the program" };
 
-// Takes the lock of folder, waiting up to wait for it; nothing, with error set, when it cannot
-// be had.
-std::unique_ptr<FolderLock> lockFolder(const std::string &folder, FileError &error,
-                                       std::chrono::milliseconds wait = FolderLockWait);
+// Takes the lock of folder, waiting up to wait for it.
+FileResult<std::unique_ptr<FolderLock>> lockFolder(const std::string &folder,
+                                                   std::chrono::milliseconds wait = FolderLockWait);
 
 // Removes the temporary files that saves killed before their end left in folder: regular files
 // named by the file layer's own temporary-name pattern, at least LeftoverAge seconds old.
@@ -90,8 +89,8 @@ void removeSaveLeftovers(const std::string &folder);
 // a regular file (a FIFO, device, socket or folder fails at once: 75). With Links::Refuse a
 // symbolic link fails too: the program's own records are read only from files it wrote.
 enum class Links { Follow, Refuse };
-// The descriptor of the open file, or -1 with error set.
-int openRegularFile(const std::string &path, Links links, FileError &error);
+// The descriptor of the open file.
+FileResult<int> openRegularFile(const std::string &path, Links links);
 
 // Writes a file that replaces the one at path, keeping the promises above: the bytes go to a
 // new temporary file beside it and reach the disk before commit() renames it into place; a
@@ -129,15 +128,14 @@ private:
 // Links::Follow (the user's files) a link is written through to its target and only a regular
 // file that may be written is replaced. With Links::Refuse (the program's own records) the
 // entry at path itself, whatever it is, gives way to a new regular file, never written through,
-// readable by all and writable by the user. Nothing, with error set, when it cannot be opened.
-std::unique_ptr<ReplacingFile> openReplacing(const std::string &path, Links links,
-                                             FileError &error);
+// readable by all and writable by the user.
+FileResult<std::unique_ptr<ReplacingFile>> openReplacing(const std::string &path, Links links);
 
 // No file the program reads is longer than this (the data files are a few kilobytes, the help
 // file a few hundred): reading stops there, so a file that never ends costs no more.
 inline constexpr std::size_t LargestFileRead = std::size_t { 64 } << 20;
 // A whole regular file of at most LargestFileRead bytes; a longer one fails (75).
-std::optional<std::string> readRegularFile(const std::string &path, Links links, FileError &error);
+FileResult<std::string> readRegularFile(const std::string &path, Links links);
 
 // The file error for an errno value of a failed open, write, rename or delete.
 FileError fileErrorFromErrno(int errorNumber);

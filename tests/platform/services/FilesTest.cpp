@@ -61,9 +61,9 @@ private slots:
         const std::string path =
             QFile::encodeName(dir.filePath(QString(251, QLatin1Char('x')) + ".col")).toStdString();
         for (const char *digits : { "000000", "FFFFFF" }) {
-            FileError error;
-            auto out = platform::files().openForOutput(path, error);
-            QVERIFY2(out, error.description.c_str());
+            auto opened = platform::files().openForOutput(path);
+            QVERIFY2(opened, opened ? "" : opened.error().description.c_str());
+            auto &out = *opened;
             QVERIFY(out->writeField(digits));
             QVERIFY(out->commit());
         }
@@ -75,9 +75,9 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("UserDefColors.col"));
-        FileError error;
-        auto out = platform::files().openForOutput(path.toStdString(), error);
-        QVERIFY(out);
+        auto opened = platform::files().openForOutput(path.toStdString());
+        QVERIFY(opened);
+        auto &out = *opened;
         for (int i = 0; i < 14; ++i)
             QVERIFY(out->writeField(std::string(6, static_cast<char>('A' + i))));
         QVERIFY(out->commit());
@@ -85,8 +85,9 @@ private slots:
         QVERIFY(contents(path).startsWith("\"AAAAAA\"\r\n\"BBBBBB\"\r\n"));
         QCOMPARE(filesIn(dir), QStringList { "UserDefColors.col" });
 
-        auto in = platform::files().openForInput(path.toStdString(), error);
-        QVERIFY(in);
+        auto input = platform::files().openForInput(path.toStdString());
+        QVERIFY(input);
+        auto &in = *input;
         for (int i = 0; i < 14; ++i)
             QCOMPARE(in->readField(), std::optional(std::string(6, static_cast<char>('A' + i))));
         QVERIFY(in->atEnd());
@@ -102,10 +103,10 @@ private slots:
         QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0644), 0);
         // Even a umask that would take them away.
         const mode_t previous = ::umask(077);
-        FileError error;
-        auto out = platform::files().openForOutput(path.toStdString(), error);
+        auto opened = platform::files().openForOutput(path.toStdString());
         ::umask(previous);
-        QVERIFY(out);
+        QVERIFY(opened);
+        auto &out = *opened;
         QVERIFY(out->writeField("FF8000"));
         QVERIFY(out->commit());
         QCOMPARE(contents(path), QByteArray("\"FF8000\"\r\n"));
@@ -117,10 +118,10 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Dawn.col"));
         const mode_t previous = ::umask(027);
-        FileError error;
-        auto out = platform::files().openForOutput(path.toStdString(), error);
+        auto opened = platform::files().openForOutput(path.toStdString());
         ::umask(previous);
-        QVERIFY(out);
+        QVERIFY(opened);
+        auto &out = *opened;
         QVERIFY(out->commit());
         QCOMPARE(permissions(path), mode_t(0640));
     }
@@ -130,9 +131,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Dusk.col"));
         put(path, "\"000000\"\r\n");
-        FileError error;
-        auto out = platform::files().openForOutput(path.toStdString(), error);
-        QVERIFY(out);
+        auto opened = platform::files().openForOutput(path.toStdString());
+        QVERIFY(opened);
+        auto &out = *opened;
         QVERIFY(out->writeField("FF8000"));
         QCOMPARE(filesIn(dir).size(), 2); // the old file and the one being written
         out.reset();
@@ -143,33 +144,22 @@ private slots:
     void missingFilesAndFoldersFail()
     {
         QTemporaryDir dir;
-        FileError error;
         const std::string missing = dir.filePath(QStringLiteral("none.col")).toStdString();
-        QVERIFY(!platform::files().openForInput(missing, error));
-        QCOMPARE(error, fileErrors::FileNotFound);
+        QCOMPARE(platform::files().openForInput(missing).error(), fileErrors::FileNotFound);
 
-        error = {};
         const std::string inMissingFolder =
             dir.filePath(QStringLiteral("gone/Dusk.col")).toStdString();
-        QVERIFY(!platform::files().openForOutput(inMissingFolder, error));
-        QCOMPARE(error, fileErrors::FileNotFound);
+        QCOMPARE(platform::files().openForOutput(inMissingFolder).error(),
+                 fileErrors::FileNotFound);
 
         // A folder is no file, to read, replace or delete.
         const std::string folder = dir.path().toStdString();
-        error = {};
-        QVERIFY(!platform::files().openForInput(folder, error));
-        QCOMPARE(error, fileErrors::PathFileAccessError);
-        error = {};
-        QVERIFY(!platform::files().openForOutput(folder, error));
-        QCOMPARE(error, fileErrors::PathFileAccessError);
-        error = {};
-        QVERIFY(!platform::files().remove(folder, error));
-        QCOMPARE(error, fileErrors::PathFileAccessError);
+        QCOMPARE(platform::files().openForInput(folder).error(), fileErrors::PathFileAccessError);
+        QCOMPARE(platform::files().openForOutput(folder).error(), fileErrors::PathFileAccessError);
+        QCOMPARE(platform::files().remove(folder), fileErrors::PathFileAccessError);
         QVERIFY(QDir(dir.path()).exists());
 
-        error = {};
-        QVERIFY(!platform::files().remove(missing, error));
-        QCOMPARE(error, fileErrors::FileNotFound);
+        QCOMPARE(platform::files().remove(missing), fileErrors::FileNotFound);
     }
 
     // A link stays where the user put it: a write replaces the file it leads to (the temporary
@@ -219,10 +209,14 @@ private slots:
         FileError error;
         bool done = false;
         if (operation == QLatin1String("write")) {
-            auto out = platform::files().openForOutput(link.toStdString(), error);
-            done = out && out->writeField("FF8000") && out->commit();
+            auto out = platform::files().openForOutput(link.toStdString());
+            if (!out)
+                error = out.error();
+            done = out && (*out)->writeField("FF8000") && (*out)->commit();
         } else {
-            done = platform::files().remove(link.toStdString(), error);
+            const auto failure = platform::files().remove(link.toStdString());
+            error = failure.value_or(FileError {});
+            done = !failure;
         }
 
         QCOMPARE(done, failure == 0);
@@ -245,9 +239,9 @@ private slots:
         const std::string path = QFile::encodeName(dir.filePath("StartUpColors")).toStdString();
         if (!test::placeSpecialFile(path, QStringLiteral("sparse")))
             QSKIP("the file system cannot hold a sparse file");
-        FileError error;
-        auto in = platform::files().openForInput(path, error);
-        QVERIFY(in);
+        auto input = platform::files().openForInput(path);
+        QVERIFY(input);
+        auto &in = *input;
         QElapsedTimer clock;
         clock.start();
         QVERIFY(in->readField());
