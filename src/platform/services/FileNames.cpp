@@ -1,56 +1,57 @@
 #include "platform/services/FileNames.h"
 
+#include <QByteArrayView>
 #include <QDir>
+#include <QStringDecoder>
 
 namespace swatchly::platform {
 
+namespace {
+
+// How many bytes the UTF-8 sequence that lead starts takes; 1 for a byte that starts none.
+std::size_t sequenceLength(unsigned char lead)
+{
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
+    return 1;
+}
+
+// Decoded as they are: a byte-order mark at the start of a name is part of the name.
+QString fromUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+} // namespace
+
 QString pathText(const std::string &bytes)
 {
+    const QByteArrayView all(bytes.data(), qsizetype(bytes.size()));
+    if (all.isValidUtf8())
+        return fromUtf8(all);
+    // Qt checks the name a sequence at a time and decodes the valid runs; a byte that starts no
+    // valid sequence (overlong, a surrogate, past Unicode's end, cut short) stands for itself.
     QString text;
-    text.reserve(static_cast<qsizetype>(bytes.size()));
-    const auto byteAt = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const unsigned lead = byteAt(i);
-        std::size_t length = 0;
-        char32_t code = 0;
-        char32_t least = 0;
-        if (lead < 0x80) {
-            length = 1;
-            code = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            code = lead & 0x1F;
-            least = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            code = lead & 0x0F;
-            least = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            code = lead & 0x07;
-            least = 0x10000;
-        }
-        bool valid = length > 0 && i + length <= bytes.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            valid = (byteAt(i + k) & 0xC0) == 0x80;
-            code = (code << 6) | (byteAt(i + k) & 0x3F);
-        }
-        // Overlong forms, surrogates and code points past Unicode's end are not UTF-8.
-        valid = valid && code >= least && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-        if (!valid) {
-            text.append(QChar(static_cast<char16_t>(0xDC00 + lead)));
-            ++i;
+    text.reserve(all.size());
+    qsizetype run = 0;
+    qsizetype i = 0;
+    while (i < all.size()) {
+        const auto lead = static_cast<unsigned char>(all[i]);
+        const auto length = qsizetype(sequenceLength(lead));
+        if (i + length <= all.size() && all.sliced(i, length).isValidUtf8()) {
+            i += length;
             continue;
         }
-        if (code >= 0x10000) {
-            text.append(QChar(QChar::highSurrogate(code)));
-            text.append(QChar(QChar::lowSurrogate(code)));
-        } else {
-            text.append(QChar(static_cast<char16_t>(code)));
-        }
-        i += length;
+        text += fromUtf8(all.sliced(run, i - run));
+        text += QChar(static_cast<char16_t>(0xDC00 + lead));
+        run = ++i;
     }
+    text += fromUtf8(all.sliced(run));
     return text;
 }
 
@@ -58,36 +59,28 @@ std::string pathBytes(const QString &text)
 {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
-    auto put = [&bytes](unsigned value) { bytes.push_back(static_cast<char>(value)); };
+    // Runs of text go through Qt's encoder; a lone surrogate becomes U+FFFD there (Qt's own
+    // replacement would be "?").
+    QString run;
+    const auto flush = [&] {
+        const QByteArray utf8 = run.toUtf8();
+        bytes.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        run.clear();
+    };
     for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t code = text.at(i).unicode();
-        if (code >= 0xDC80 && code <= 0xDCFF) {
-            put(code - 0xDC00);
-            continue;
-        }
-        if (QChar::isHighSurrogate(code) && i + 1 < text.size() &&
-            text.at(i + 1).isLowSurrogate()) {
-            code = QChar::surrogateToUcs4(text.at(i).unicode(), text.at(i + 1).unicode());
-            ++i;
-        } else if (QChar::isSurrogate(code)) {
-            code = 0xFFFD;
-        }
-        if (code < 0x80) {
-            put(code);
-        } else if (code < 0x800) {
-            put(0xC0 | (code >> 6));
-            put(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            put(0xE0 | (code >> 12));
-            put(0x80 | ((code >> 6) & 0x3F));
-            put(0x80 | (code & 0x3F));
+        const QChar unit = text.at(i);
+        if (unit.unicode() >= 0xDC80 && unit.unicode() <= 0xDCFF) {
+            flush();
+            bytes.push_back(static_cast<char>(unit.unicode() - 0xDC00));
+        } else if (unit.isHighSurrogate() && i + 1 < text.size() &&
+                   text.at(i + 1).isLowSurrogate()) {
+            run += unit;
+            run += text.at(++i);
         } else {
-            put(0xF0 | (code >> 18));
-            put(0x80 | ((code >> 12) & 0x3F));
-            put(0x80 | ((code >> 6) & 0x3F));
-            put(0x80 | (code & 0x3F));
+            run += unit.isSurrogate() ? QChar(QChar::ReplacementCharacter) : unit;
         }
     }
+    flush();
     return bytes;
 }
 
