@@ -6,6 +6,7 @@
 #include "platform/controls/ColourBox.h"
 #include "platform/services/FileNames.h"
 #include "platform/services/Files.h"
+#include "platform/services/FolderLock.h"
 #include "platform/services/MessageBoxes.h"
 #include "platform/services/ProgramFolder.h"
 #include "platform/services/Termination.h"

@@ -16,6 +16,7 @@
 #include "platform/services/FileNames.h"
 #include "platform/services/Files.h"
 #include "platform/services/ProgramFolder.h"
+#include "platform/services/ReplacingFile.h"
 #include "widgets/cToolTip.h"
 
 #include <QAction>

@@ -5,6 +5,7 @@
 #include "core/Colour.h"
 #include "platform/services/FileNames.h"
 #include "platform/services/Files.h"
+#include "platform/services/FolderLock.h"
 #include "platform/services/ProgramFolder.h"
 #include "support/ChildProcess.h"
 #include "support/FakePlatform.h"

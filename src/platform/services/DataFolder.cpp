@@ -1,8 +1,8 @@
 #include "platform/services/DataFolder.h"
 
 #include "platform/services/FileNames.h"
-#include "platform/services/Files.h"
 #include "platform/services/ProgramFolder.h"
+#include "platform/services/ReplacingFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>

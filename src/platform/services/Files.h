@@ -20,7 +20,6 @@
 #include "core/Fields.h"
 #include "core/FileError.h"
 
-#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -62,74 +61,12 @@ std::unique_ptr<InputFile> inputFileReading(std::unique_ptr<ByteSource> source);
 FileSystem &files();
 void setFileSystem(FileSystem *fileSystem);
 
-// The lock of a folder, held while the object lives: copies of the program that share the
-// folder take turns under it (an advisory lock on the file .swatchly.lock in the folder, removed
-// when released). The lock of a copy that died holding it is taken over.
-class FolderLock
-{
-public:
-    virtual ~FolderLock() = default;
-};
-
-// How long lockFolder waits for a lock that another living copy holds.
-inline constexpr std::chrono::milliseconds FolderLockWait { 3000 };
-// What a lock not had within FolderLockWait fails with.
-inline const FileError FolderLocked { 70, "Locked by another copy of the program" };
-
-// Takes the lock of folder, waiting up to wait for it.
-FileResult<std::unique_ptr<FolderLock>> lockFolder(const std::string &folder,
-                                                   std::chrono::milliseconds wait = FolderLockWait);
-
-// Removes the temporary files that saves killed before their end left in folder: regular files
-// named by the file layer's own temporary-name pattern, at least LeftoverAge seconds old.
-inline constexpr long LeftoverAge = 120;
-void removeSaveLeftovers(const std::string &folder);
-
 // Every file the program reads is opened by these rules: without waiting, and only when it is
 // a regular file (a FIFO, device, socket or folder fails at once: 75). With Links::Refuse a
 // symbolic link fails too: the program's own records are read only from files it wrote.
 enum class Links { Follow, Refuse };
 // The descriptor of the open file.
 FileResult<int> openRegularFile(const std::string &path, Links links);
-
-// Writes a file that replaces the one at path, keeping the promises above: the bytes go to a
-// new temporary file beside it and reach the disk before commit() renames it into place; a
-// write that fails, or a file dropped without commit(), leaves the old file as it was.
-class ReplacingFile final : public OutputFile
-{
-public:
-    ReplacingFile(std::string path, std::string temporaryPath, int fd);
-    ~ReplacingFile() override;
-    ReplacingFile(const ReplacingFile &) = delete;
-    ReplacingFile &operator=(const ReplacingFile &) = delete;
-
-    bool writeField(std::string_view text) override;
-    // Bytes as they are, not a field.
-    bool writeBytes(std::string_view bytes);
-    void keepOldFileAs(const std::string &copyPath) override;
-    bool commit() override;
-    FileError error() const override;
-
-private:
-    // Copies the regular file at from to to, through a writer of its own.
-    static std::optional<FileError> copyFile(const std::string &from, const std::string &to);
-    void fail(const FileError &error);
-
-    std::string m_path;
-    std::string m_temporaryPath;
-    std::string m_copyPath;
-    int m_fd;
-    FileError m_error;
-    bool m_failed = false;
-    bool m_committed = false;
-};
-
-// Every file that replaces the user's data or the program's records is written by this. With
-// Links::Follow (the user's files) a link is written through to its target and only a regular
-// file that may be written is replaced. With Links::Refuse (the program's own records) the
-// entry at path itself, whatever it is, gives way to a new regular file, never written through,
-// readable by all and writable by the user.
-FileResult<std::unique_ptr<ReplacingFile>> openReplacing(const std::string &path, Links links);
 
 // No file the program reads is longer than this (the data files are a few kilobytes, the help
 // file a few hundred): reading stops there, so a file that never ends costs no more.
