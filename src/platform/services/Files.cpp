@@ -96,7 +96,7 @@ public:
         {
         };
         const bool link = ::lstat(path.c_str(), &entry) == 0 && S_ISLNK(entry.st_mode);
-        if (const auto reason = link ? std::nullopt : untouchable(path))
+        if (auto reason = link ? std::nullopt : untouchable(path))
             return reason;
         if (std::remove(path.c_str()) != 0)
             return fileErrorFromErrno(errno);

@@ -46,9 +46,9 @@ private:
 // Every file that replaces the user's data or the program's records is written by this. With
 // Links::Follow (the user's files) a link is written through to its target and only a regular
 // file that may be written is replaced. With Links::Refuse (the program's own records) the
-// entry at path itself, whatever it is, gives way to a new regular file, never written through,
-// readable by all and writable by the user.
-FileResult<std::unique_ptr<ReplacingFile>> openReplacing(const std::string &path, Links links);
+// entry of that name itself, whatever it is, gives way to a new regular file, never written
+// through, readable by all and writable by the user.
+FileResult<std::unique_ptr<ReplacingFile>> openReplacing(const std::string &name, Links links);
 
 // Why the program must leave an existing entry at path alone, if it must: only regular files
 // that may be written are replaced or deleted. A missing entry is no reason.
