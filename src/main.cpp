@@ -4,6 +4,7 @@
 #include "platform/controls/Style.h"
 #include "platform/services/CommandLine.h"
 #include "platform/services/Termination.h"
+#include "platform/services/Translations.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -13,7 +14,9 @@
 
 int main(int argc, char **argv)
 {
-    // Read before QApplication exists: --help and --version work without a display.
+    // Read before QApplication exists: --help and --version work without a display, in the
+    // user's language.
+    swatchly::platform::useLanguage();
     const swatchly::platform::CommandLine commandLine = swatchly::platform::parseCommandLine(
         std::vector<std::string>(argv + std::min(argc, 1), argv + argc), SWATCHLY_VERSION);
     switch (commandLine.action) {
@@ -29,6 +32,7 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
+    swatchly::platform::installTranslations();
     QApplication::setApplicationName(QStringLiteral("Swatchly"));
     QApplication::setApplicationVersion(QStringLiteral(SWATCHLY_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Swatchly"));

@@ -11,7 +11,9 @@ namespace modChromel {
 void ShowAboutBox(QWidget *owner)
 {
     const QString text = QStringLiteral("Swatchly") + QChar(10) +
-        QStringLiteral("A small, fast colour picker for the web. Version 1.0");
+        //: The About box, under the program's name.
+        QCoreApplication::translate("modChromel",
+                                    "A small, fast colour picker for the web. Version 1.0");
     const QIcon icon = owner ? owner->windowIcon() : QApplication::windowIcon();
     swatchly::platform::dialogs().showAbout(owner, swatchly::platform::ApplicationTitle, text,
                                             icon);

@@ -151,24 +151,25 @@ HelpViewer *HelpViewer::display(const QString &target, int command, int data, QS
     const Target parsed = parseTarget(target);
     const auto fail = [&](const QString &why) -> HelpViewer * {
         if (failure)
-            *failure = QStringLiteral("The help file could not be opened:\n%1\n\n%2")
+            //: %1 is the help file's path, %2 why it could not be opened.
+            *failure = tr("The help file could not be opened:\n%1\n\n%2")
                            .arg(QDir::toNativeSeparators(parsed.file), why);
         return nullptr;
     };
     const QFileInfo info(parsed.file);
     if (!info.exists())
-        return fail(QStringLiteral("The file does not exist."));
+        return fail(tr("The file does not exist."));
     if (!info.isFile())
-        return fail(QStringLiteral("It is a folder, not a file."));
+        return fail(tr("It is a folder, not a file."));
     const QString key = info.canonicalFilePath();
 
     HelpViewer *viewer = openViewers().value(key).data();
     if (!viewer) {
         QFile probe(key);
         if (!probe.open(QIODevice::ReadOnly))
-            return fail(QStringLiteral("The file cannot be read: %1.").arg(probe.errorString()));
+            return fail(tr("The file cannot be read: %1.").arg(probe.errorString()));
         probe.close();
-        const QString notHelp = QStringLiteral("The file is not a compiled HTML help file.");
+        const QString notHelp = tr("The file is not a compiled HTML help file.");
         auto file = std::make_unique<ChmFile>(key);
         if (!file->isOpen())
             return fail(notHelp);
