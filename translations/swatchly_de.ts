@@ -467,7 +467,7 @@ Main window, the chart&apos;s title strip: 240 px, 13.5 pt bold.</extracomment>
     </message>
     <message>
         <source>Color Values</source>
-        <extracomment>Main window, the frame of the hex and decimal value boxes: 217 px.</extracomment>
+        <extracomment>Main window, the frame of the hex and decimal value boxes: 64 px, where the note about the clipboard begins.</extracomment>
         <translation>Farbwerte</translation>
     </message>
     <message>

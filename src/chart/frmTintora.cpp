@@ -192,7 +192,8 @@ void frmTintora::buildValueFrames(QWidget *client)
     picColorSel->setBackColor(White);
     picColorSel->setToolTip(tr("The Currently Active Color"));
 
-    //: Main window, the frame of the hex and decimal value boxes: 217 px.
+    //: Main window, the frame of the hex and decimal value boxes: 64 px, where the note about
+    //: the clipboard begins.
     Frame5 = new platform::Frame(client, QStringLiteral("Frame5"), tr("Color Values"));
     placeTwips(Frame5, 3720, 3240, 3255, 855);
     txtHexValue = new platform::MultiLineTextBox(Frame5, QStringLiteral("txtHexValue"),
