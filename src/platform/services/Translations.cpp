@@ -100,7 +100,7 @@ QString translated(const char *context, const char *source)
         return QCoreApplication::translate(context, source);
     const Loaded &translations = loaded();
     if (translations.own) {
-        const QString text = translations.own->translate(context, source);
+        QString text = translations.own->translate(context, source);
         if (!text.isEmpty())
             return text;
     }
