@@ -5,7 +5,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # make install puts Swatchly under PREFIX; the default needs no root.
 PREFIX ?= $(HOME)/.local
 
-.PHONY: run test build deps configure bench bench-startup install package clean test-sanitize fuzz lint
+.PHONY: run test build deps configure bench bench-startup install package clean test-sanitize fuzz lint \
+	translations
 
 run: build
 	./$(BUILD_DIR)/swatchly
@@ -81,3 +82,7 @@ fuzz: deps
 lint: configure
 	scripts/install-deps --lint
 	scripts/lint $(BUILD_DIR)
+
+# Refreshes translations/*.ts from the code (README "Translations").
+translations: deps
+	scripts/translations

@@ -5,7 +5,8 @@
 # after that. The programs run in turn in the same session, RUNS times each after one
 # warm-up run, and the medians and their ratios are printed. A window that shows one line of
 # text is measured too, for reference: it shows how much of the difference is merely drawing
-# text (fonts, shaping), which the blank floor never does.
+# text (fonts, shaping), which the blank floor never does. Swatchly runs twice in each round: in
+# English, its source language, and in German, with its own and Qt's translations loaded.
 #
 #   bench/startup.sh [BUILD_DIR [BASELINE_BUILD_DIR]]   (default: build; RUNS=10 by default)
 #
@@ -187,13 +188,15 @@ measure() { # title program -> "ms kB cpu-ms"
 }
 
 # One run of each first, so that neither is measured reading its libraries from disk.
-measure Swatchly "$build/swatchly" >/dev/null
+LANGUAGE=en measure Swatchly "$build/swatchly" >/dev/null
+LANGUAGE=de measure Swatchly "$build/swatchly" >/dev/null
 measure "Minimal Qt window" "$work/floor/build/floor" >/dev/null
 measure "Qt window with a label" "$work/floor/build/label" >/dev/null
 measure "Generic Qt form" "$work/floor/build/form" >/dev/null
 [ -z "$baseline" ] || measure Swatchly "$baseline/swatchly" >/dev/null
 for _ in $(seq "$runs"); do
-    measure Swatchly "$build/swatchly" >>"$work/swatchly.txt"
+    LANGUAGE=en measure Swatchly "$build/swatchly" >>"$work/swatchly.txt"
+    LANGUAGE=de measure Swatchly "$build/swatchly" >>"$work/german.txt"
     measure "Minimal Qt window" "$work/floor/build/floor" >>"$work/floor.txt"
     measure "Qt window with a label" "$work/floor/build/label" >>"$work/label.txt"
     measure "Generic Qt form" "$work/floor/build/form" >>"$work/form.txt"
@@ -218,15 +221,20 @@ l_cpu=$(median 3 "$work/label.txt" 1)
 g_ms=$(median 1 "$work/form.txt" 1)
 g_kb=$(median 2 "$work/form.txt" 0)
 g_cpu=$(median 3 "$work/form.txt" 1)
+d_ms=$(median 1 "$work/german.txt" 1)
+d_kb=$(median 2 "$work/german.txt" 0)
+d_cpu=$(median 3 "$work/german.txt" 1)
 
 echo "Start-up under Xvfb, median of $runs runs each (load: $(cut -d' ' -f1-3 /proc/loadavg))"
 printf '%-20s %12s %16s %14s\n' "" "to mapped" "CPU to mapped" "RSS after 1 s"
 printf '%-20s %9s ms %13s ms %11s kB\n' "Swatchly" "$s_ms" "$s_cpu" "$s_kb"
+printf '%-20s %9s ms %13s ms %11s kB\n' "Swatchly in German" "$d_ms" "$d_cpu" "$d_kb"
 printf '%-20s %9s ms %13s ms %11s kB\n' "minimal Qt window" "$f_ms" "$f_cpu" "$f_kb"
 printf '%-20s %9s ms %13s ms %11s kB\n' "window with a label" "$l_ms" "$l_cpu" "$l_kb"
 printf '%-20s %9s ms %13s ms %11s kB\n' "generic form" "$g_ms" "$g_cpu" "$g_kb"
 awk -v sm="$s_ms" -v fm="$f_ms" -v lm="$l_ms" -v sk="$s_kb" -v fk="$f_kb" -v lk="$l_kb" \
-    -v sc="$s_cpu" -v fc="$f_cpu" -v lc="$l_cpu" -v gm="$g_ms" -v gk="$g_kb" -v gc="$g_cpu" 'BEGIN {
+    -v sc="$s_cpu" -v fc="$f_cpu" -v lc="$l_cpu" -v gm="$g_ms" -v gk="$g_kb" -v gc="$g_cpu" \
+    -v dm="$d_ms" -v dk="$d_kb" -v dc="$d_cpu" 'BEGIN {
     tr = sm / fm; rr = sk / fk
     printf "ratio start %.2f (target <= 1.50: %s); CPU to mapped %.2f\n", tr,
         tr <= 1.5 ? "met" : "missed", sc / fc
@@ -234,6 +242,7 @@ awk -v sm="$s_ms" -v fm="$f_ms" -v lm="$l_ms" -v sk="$s_kb" -v fk="$f_kb" -v lk=
     printf "against the window with a label: start %.2f, CPU %.2f, RSS %.2f\n", sm / lm, sc / lc,
         sk / lk
     printf "against the generic form: start %.2f, CPU %.2f, RSS %.2f\n", sm / gm, sc / gc, sk / gk
+    printf "German against English: start %.2f, CPU %.2f, RSS %.2f\n", dm / sm, dc / sc, dk / sk
 }'
 if [ -n "$baseline" ]; then
     b_ms=$(median 1 "$work/baseline.txt" 1)
@@ -246,6 +255,7 @@ if [ -n "$baseline" ]; then
 fi
 if [ -n "${VERBOSE:-}" ]; then
     echo "Swatchly runs (ms kB cpu-ms):"; cat "$work/swatchly.txt"
+    echo "Swatchly in German runs (ms kB cpu-ms):"; cat "$work/german.txt"
     echo "floor runs (ms kB cpu-ms):"; cat "$work/floor.txt"
     echo "label window runs (ms kB cpu-ms):"; cat "$work/label.txt"
     echo "generic form runs (ms kB cpu-ms):"; cat "$work/form.txt"

@@ -22,6 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${SWATCHLY_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own translations, for its dialogs and buttons in the user's language; Swatchly's own are
+# built into the program.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 # The fixed layout is drawn for the Liberation faces; without them Qt falls back to others.
 # Qt's Wayland plugin lets the program run natively on a Wayland desktop rather than through
 # XWayland; there the colour dialog's Pick Screen Color asks the desktop portal for the colour.

@@ -3,6 +3,7 @@
 #include "platform/Windows.h"
 #include "platform/controls/Style.h"
 #include "platform/services/CommandLine.h"
+#include "platform/services/Translations.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -27,8 +28,12 @@ int print(const std::string &text)
     const bool closed = std::fclose(stdout) == 0;
     if (written && closed)
         return 0;
-    std::fprintf(stderr, "swatchly: cannot write the output: %s\n",
-                 std::strerror(writeError ? writeError : errno));
+    //: Printed to a terminal when --help or --version cannot write its text; %1 says why.
+    const QString why = swatchly::platform::translated(
+        "main", QT_TRANSLATE_NOOP("main", "cannot write the output: %1"));
+    std::fprintf(stderr, "swatchly: %s\n",
+                 qPrintable(why.arg(
+                     QString::fromLocal8Bit(std::strerror(writeError ? writeError : errno)))));
     return swatchly::platform::FailureExitStatus;
 }
 
@@ -67,7 +72,9 @@ struct ToolkitStart
 
 int main(int argc, char **argv)
 {
-    // Read before QApplication exists: --help and --version work without a display.
+    // Read before QApplication exists: --help and --version work without a display, in the
+    // user's language.
+    swatchly::platform::useLanguage();
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     const swatchly::platform::CommandLine commandLine =
         swatchly::platform::parseCommandLine(arguments, SWATCHLY_VERSION);
@@ -91,6 +98,7 @@ int main(int argc, char **argv)
     ToolkitStart::previous = qInstallMessageHandler(ToolkitStart::handle);
     QApplication app(argc, argv);
     ToolkitStart::done();
+    swatchly::platform::installTranslations();
     QApplication::setApplicationName(QStringLiteral("Swatchly"));
     QApplication::setApplicationVersion(QStringLiteral(SWATCHLY_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Swatchly"));

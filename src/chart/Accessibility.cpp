@@ -18,8 +18,10 @@ namespace {
 constexpr int GridColumns = 7;
 constexpr int GridRows = 5;
 
-const std::array<QString, 3> ChannelNames { QStringLiteral("Red"), QStringLiteral("Green"),
-                                            QStringLiteral("Blue") };
+const std::array<const char *, 3> ChannelNames { QT_TRANSLATE_NOOP("swatchly::frmTintora", "Red"),
+                                                 QT_TRANSLATE_NOOP("swatchly::frmTintora", "Green"),
+                                                 QT_TRANSLATE_NOOP("swatchly::frmTintora",
+                                                                   "Blue") };
 
 } // namespace
 
@@ -29,59 +31,61 @@ void frmTintora::setUpAccessibility()
     // caption as it reads at the moment, so that Check1's ON/OFF, the slider values of lblRGB
     // and the mixed colour of lblSlide stay current; everything else is named here.
     centralWidget()->setAccessibleName(windowTitle());
-    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
+    menuBar()->setAccessibleName(tr("Menu bar"));
     mnuFile->setAccessibleName(mnuFile->title());
     platform::exposeToolBarButtonsOnly();
-    Toolbar1->setAccessibleName(QStringLiteral("Toolbar"));
+    Toolbar1->setAccessibleName(tr("Toolbar"));
 
     // Each box describes its colour itself and keeps the description current.
     for (int i = 0; i < 35; ++i) {
         Picture1[static_cast<std::size_t>(i)]->setAccessibleName(
             UsersSpecialColors.contains(i)
-                ? QStringLiteral("Users Special Color %1").arg(i - UsersSpecialColors.first + 1)
-                : QStringLiteral("Chart colour %1").arg(i + 1));
+                ? tr("Users Special Color %1").arg(i - UsersSpecialColors.first + 1)
+                : tr("Chart colour %1").arg(i + 1));
     }
     picColorSel->setAccessibleName(Frame2->title());
     // The current colour is shown here, not chosen: a click still takes the focus, Tab goes
     // past it to the two value boxes that spell it out.
     picColorSel->setFocusPolicy(Qt::ClickFocus);
 
-    txtHexValue->setAccessibleName(QStringLiteral("Hex Value"));
+    txtHexValue->setAccessibleName(tr("Hex Value"));
     txtHexValue->setAccessibleDescription(
-        QStringLiteral("The current colour in hexadecimal, red, green and blue"));
-    txtDecValue->setAccessibleName(QStringLiteral("Decimal Value"));
-    txtDecValue->setAccessibleDescription(QStringLiteral("The current colour as one number"));
+        tr("The current colour in hexadecimal, red, green and blue"));
+    txtDecValue->setAccessibleName(tr("Decimal Value"));
+    txtDecValue->setAccessibleDescription(tr("The current colour as one number"));
     // The caption's blanks lay it out on three lines; a screen reader reads it as one.
     lblShowCB->setAccessibleName(lblShowCB->text().simplified());
-    lblShowCB->setAccessibleDescription(QStringLiteral("Click to show the clipboard"));
+    lblShowCB->setAccessibleDescription(tr("Click to show the clipboard"));
     for (platform::MultiLineTextBox *box : { txtHexValue, txtDecValue }) {
-        box->verticalScrollBar()->setAccessibleName(box->accessibleName() +
-                                                    QStringLiteral(" vertical scroll bar"));
-        box->horizontalScrollBar()->setAccessibleName(box->accessibleName() +
-                                                      QStringLiteral(" horizontal scroll bar"));
+        //: Screen readers: %1 is the value box ("Hex Value").
+        box->verticalScrollBar()->setAccessibleName(
+            tr("%1 vertical scroll bar").arg(box->accessibleName()));
+        box->horizontalScrollBar()->setAccessibleName(
+            tr("%1 horizontal scroll bar").arg(box->accessibleName()));
     }
 
     for (std::size_t i = 0; i < 3; ++i) {
-        Slide[i]->setAccessibleName(ChannelNames[i]);
-        Slide[i]->setAccessibleDescription(ChannelNames[i] + QStringLiteral(", 0 to 255"));
-        lblRGB[i]->setAccessibleDescription(ChannelNames[i] + QStringLiteral(" slider value"));
-        txtColValue[i]->setAccessibleName(ChannelNames[i] + QStringLiteral(" (decimal)"));
-        txtColValue[i]->setAccessibleDescription(QStringLiteral("0 to 255"));
-        txtColValue[i + 3]->setAccessibleName(ChannelNames[i] + QStringLiteral(" (hex)"));
-        txtColValue[i + 3]->setAccessibleDescription(QStringLiteral("00 to FF"));
+        const QString channel = tr(ChannelNames[i]);
+        Slide[i]->setAccessibleName(channel);
+        //: Screen readers: %1 is the channel (Red, Green or Blue).
+        Slide[i]->setAccessibleDescription(tr("%1, 0 to 255").arg(channel));
+        lblRGB[i]->setAccessibleDescription(tr("%1 slider value").arg(channel));
+        txtColValue[i]->setAccessibleName(tr("%1 (decimal)").arg(channel));
+        txtColValue[i]->setAccessibleDescription(tr("0 to 255"));
+        txtColValue[i + 3]->setAccessibleName(tr("%1 (hex)").arg(channel));
+        txtColValue[i + 3]->setAccessibleDescription(tr("00 to FF"));
     }
-    lblSlide->setAccessibleDescription(QStringLiteral("The colour mixed by the sliders"));
-    picDecValue->setAccessibleName(QStringLiteral("Decimal values"));
-    pic3HexValue->setAccessibleName(QStringLiteral("Hexadecimal values"));
-    cmdDecColVal->setAccessibleDescription(
-        QStringLiteral("Makes the typed decimal values the current colour"));
+    lblSlide->setAccessibleDescription(tr("The colour mixed by the sliders"));
+    picDecValue->setAccessibleName(tr("Decimal values"));
+    pic3HexValue->setAccessibleName(tr("Hexadecimal values"));
+    cmdDecColVal->setAccessibleDescription(tr("Makes the typed decimal values the current colour"));
     cmdHexColVal->setAccessibleDescription(
-        QStringLiteral("Makes the typed hexadecimal values the current colour"));
+        tr("Makes the typed hexadecimal values the current colour"));
 
     Combo1->setAccessibleName(Frame4->title());
     Combo1->lineEdit()->setAccessibleName(Frame4->title());
-    Combo1->setAccessibleDescription(QStringLiteral("Type or pick a colour name"));
-    Frame6->setAccessibleName(QStringLiteral("More Colors, Font Select and Exit"));
+    Combo1->setAccessibleDescription(tr("Type or pick a colour name"));
+    Frame6->setAccessibleName(tr("More Colors, Font Select and Exit"));
     cmdShowMeColors->setAccessibleName(cmdShowMeColors->text().simplified());
 
     // The left column from the top, then the right one, then the bottom row. The toolbar's

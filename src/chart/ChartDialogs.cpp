@@ -12,7 +12,8 @@ namespace swatchly {
 void frmTintora::cmdShowMeColors_Click()
 {
     cdColor->Color = currentColour();
-    cdColor->DialogTitle = QStringLiteral("Vexel Form Creator");
+    //: The colour dialog's title.
+    cdColor->DialogTitle = tr("Vexel Form Creator");
     if (!cdColor->ShowColor())
         return;
     // Only a plain colour may become the current colour; anything else counts as a failure
@@ -50,7 +51,7 @@ void frmTintora::cmdFont_Click()
 void frmTintora::lblShowCB_Click()
 {
     if (platform::startProgram(QStringLiteral("C:\\WINDOWS\\CLIPBRD.EXE")) == 0)
-        platform::msgBox(QStringLiteral("Your ClipBoard is not Installed..."));
+        platform::msgBox(tr("Your ClipBoard is not Installed..."));
 }
 
 } // namespace swatchly

@@ -38,9 +38,11 @@ void frmTintora::Picture1_MouseDown(int Index, int Button, int Shift, float, flo
 
 void frmTintora::picColorSel_Change()
 {
-    txtHexValue->setText(hexText(currentColour()) + QStringLiteral("\r\nHex Value"));
+    //: Main window, the second line of the value boxes under the value: 65 px. The box's first
+    //: six characters are what the clipboard gets, so the line break stays first.
+    txtHexValue->setText(hexText(currentColour()) + tr("\r\nHex Value"));
     txtDecValue->setText(QString::fromStdString(decimalText(currentColour())) +
-                         QStringLiteral("\r\nDecimal Value"));
+                         tr("\r\nDecimal Value"));
 }
 
 void frmTintora::ShowColorsInHexDecTextBoxes()
@@ -74,7 +76,7 @@ void frmTintora::Slide_Change(int Index)
     lblRGB[static_cast<std::size_t>(Index)]->setCaption(
         QString::number(Slide[static_cast<std::size_t>(Index)]->value()));
     picColorSel->setBackColor(lblSlide->backColor());
-    lblSlide->setCaption(QStringLiteral("Hex Value (") + hexText(mix) + QStringLiteral(")"));
+    lblSlide->setCaption(tr("Hex Value (%1)").arg(hexText(mix)));
 
     // Text colour for contrast: dark text on a strong blue, and on colours whose red and green
     // share their high bits (yellows and near-whites).

@@ -10,6 +10,7 @@
 #include "platform/services/MessageBoxes.h"
 #include "platform/services/ProgramFolder.h"
 #include "platform/services/Termination.h"
+#include "platform/services/Translations.h"
 #include "widgets/cToolTip.h"
 
 #include <QCoreApplication>
@@ -86,9 +87,9 @@ void frmTintora::mnuExit_Click()
 
 void frmTintora::Form_QueryUnload(int &Cancel, int)
 {
-    const auto answer = platform::msgBox(
-        QStringLiteral("Are you sure you want to Exit... Swatchly?"), platform::Buttons::YesNo,
-        platform::Icon::Question, QStringLiteral("Exit Program?"), this);
+    const auto answer =
+        platform::msgBox(tr("Are you sure you want to Exit... Swatchly?"), platform::Buttons::YesNo,
+                         platform::Icon::Question, tr("Exit Program?"), this);
     if (answer != platform::Answer::Yes) {
         Cancel = 1;
         return;
@@ -119,10 +120,10 @@ bool frmTintora::saveStoreOrLetGo()
     if (const auto failure = saveStore()) {
         // Closing now would lose the colours the user stored; let them choose.
         const QString prompt =
-            QStringLiteral("Your Users Special Colors could not be saved to the file "
-                           "\"%1\": %2.\n\nDo you want to exit without saving them?")
-                .arg(platform::programFilePath(UserColoursFile),
-                     QString::fromStdString(failure->description));
+            //: %1 is the file's path, %2 why it failed ("Permission denied").
+            tr("Your Users Special Colors could not be saved to the file "
+               "\"%1\": %2.\n\nDo you want to exit without saving them?")
+                .arg(platform::programFilePath(UserColoursFile), platform::describe(*failure));
         return platform::msgBoxDefaultNo(prompt, platform::Icon::Exclamation, {}, this) ==
             platform::Answer::Yes;
     }

@@ -16,7 +16,9 @@ constexpr int FirstHexBox = 3;
 
 const char *channelName(std::size_t channel)
 {
-    static constexpr const char *names[] = { "Red", "Green", "Blue" };
+    static constexpr const char *names[] = { QT_TRANSLATE_NOOP("swatchly::frmTintora", "Red"),
+                                             QT_TRANSLATE_NOOP("swatchly::frmTintora", "Green"),
+                                             QT_TRANSLATE_NOOP("swatchly::frmTintora", "Blue") };
     return names[channel];
 }
 
@@ -60,9 +62,10 @@ void frmTintora::cmdHexColVal_Click()
         const auto channel = hexChannel(txtColValue[FirstHexBox + f]->text().toStdString());
         if (!channel) {
             platform::TextBox *box = txtColValue[FirstHexBox + f];
-            platform::msgBox(QStringLiteral("The %1 value \"%2\" is not a hexadecimal number "
-                                            "from 00 to FF. Please correct it.")
-                                 .arg(QLatin1String(channelName(f)), box->text()),
+            //: %1 is the channel (Red, Green or Blue), %2 the text typed.
+            platform::msgBox(tr("The %1 value \"%2\" is not a hexadecimal number "
+                                "from 00 to FF. Please correct it.")
+                                 .arg(tr(channelName(f)), box->text()),
                              platform::Buttons::OK, platform::Icon::Exclamation, {}, this);
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();

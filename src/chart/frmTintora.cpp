@@ -116,18 +116,22 @@ frmTintora::~frmTintora() = default;
 void frmTintora::buildChart(QWidget *client)
 {
     Frame1 = new platform::Frame(client, QStringLiteral("Frame1"),
-                                 QStringLiteral("Pick from the Color Chart"));
+                                 //: Main window, the chart's frame (covered by the chart's title).
+                                 tr("Pick from the Color Chart"));
     placeTwips(Frame1, 0, 720, 3615, 3375);
     platform::setClassicFont(Frame1, 12, true);
 
     Label5 = new platform::Label(Frame1, QStringLiteral("Label5"),
-                                 QStringLiteral("Pick from the Color Chart"));
+                                 //: Main window, the chart's title strip: 240 px, 13.5 pt bold.
+                                 tr("Pick from the Color Chart"));
     placeTwips(Label5, 0, 0, 3600, 345);
     Label5->setBackColor(White);
     platform::setClassicFont(Label5, 13.5, true);
 
     Label1 = new platform::Label(Frame1, QStringLiteral("Label1"),
-                                 QStringLiteral(" Users Special Colors"));
+                                 //: Main window, over the 14 boxes of the user's own colours:
+                                 //: 241 px, 13.5 pt bold. The leading blank is a margin.
+                                 tr(" Users Special Colors"));
     placeTwips(Label1, 0, 1800, 3615, 375);
     Label1->setBackColor(Grey);
     platform::setClassicFont(Label1, 13.5, true);
@@ -175,34 +179,44 @@ void frmTintora::buildChart(QWidget *client)
     Picture1[0]->raise();
 
     Check1 = new platform::CheckBox(client, QStringLiteral("Check1"),
-                                    QStringLiteral("Tool Tips - ON"), 1);
+                                    //: Main window, the tips switch: 113 px with its box.
+                                    tr("Tool Tips - ON"), 1);
     placeTwips(Check1, 1920, 4200, 1695, 195);
 }
 
 void frmTintora::buildValueFrames(QWidget *client)
 {
     Frame2 =
-        new platform::Frame(client, QStringLiteral("Frame2"), QStringLiteral("Color you Selected"));
+        //: Main window, the frame around the current colour: 217 px.
+        new platform::Frame(client, QStringLiteral("Frame2"), tr("Color you Selected"));
     placeTwips(Frame2, 3720, 840, 3255, 2295);
     picColorSel = new platform::ColourBox(Frame2, QStringLiteral("picColorSel"));
     placeTwips(picColorSel, 120, 240, 3015, 1935);
     picColorSel->setBackColor(White);
-    picColorSel->setToolTip(QStringLiteral("The Currently Active Color"));
+    picColorSel->setToolTip(tr("The Currently Active Color"));
 
-    Frame5 = new platform::Frame(client, QStringLiteral("Frame5"), QStringLiteral("Color Values"));
+    //: Main window, the frame of the hex and decimal value boxes: 64 px, where the note about
+    //: the clipboard begins.
+    Frame5 = new platform::Frame(client, QStringLiteral("Frame5"), tr("Color Values"));
     placeTwips(Frame5, 3720, 3240, 3255, 855);
     txtHexValue = new platform::MultiLineTextBox(Frame5, QStringLiteral("txtHexValue"),
-                                                 QStringLiteral("Hex Value\r\n"));
+                                                 //: Main window, the hex value box before a
+                                                 //: colour is picked: 65 px, two lines.
+                                                 tr("Hex Value\r\n"));
     placeTwips(txtHexValue, 120, 240, 975, 495);
-    txtHexValue->setToolTip(QStringLiteral("Hexidecimal Value "));
+    txtHexValue->setToolTip(tr("Hexidecimal Value "));
     lblShowCB =
         new platform::Label(Frame5, QStringLiteral("lblShowCB"),
-                            QStringLiteral("  HTML Color       Value is in        the ClipBoard"));
+                            //: Main window, between the value boxes: 73 x 41 px, centred; the
+                            //: runs of blanks break it into three lines of about 11 characters.
+                            tr("  HTML Color       Value is in        the ClipBoard"));
     placeTwips(lblShowCB, 1080, 120, 1095, 615);
     txtDecValue = new platform::MultiLineTextBox(Frame5, QStringLiteral("txtDecValue"),
-                                                 QStringLiteral("Dec Value\r\n"));
+                                                 //: Main window, the decimal value box before
+                                                 //: a colour is picked: 65 px, two lines.
+                                                 tr("Dec Value\r\n"));
     placeTwips(txtDecValue, 2160, 240, 975, 495);
-    txtDecValue->setToolTip(QStringLiteral("Decimal Value"));
+    txtDecValue->setToolTip(tr("Decimal Value"));
     // Two short lines in a narrow box: no wrapping, and a slightly narrower face so that
     // "Decimal Value" fits as it did in the classic dialog font.
     for (auto *box : { txtHexValue, txtDecValue }) {
@@ -217,7 +231,8 @@ void frmTintora::buildValueFrames(QWidget *client)
 void frmTintora::buildSliders(QWidget *client)
 {
     fraRGBColors = new platform::Frame(client, QStringLiteral("fraRGBColors"),
-                                       QStringLiteral("Slide for a Color"));
+                                       //: Main window, the sliders' frame: 237 px.
+                                       tr("Slide for a Color"));
     placeTwips(fraRGBColors, 0, 4320, 3555, 1905);
     // The frame's top overlaps the Tool Tips switch above it; the switch stays on top, so that
     // it takes clicks over its whole rectangle. The frame goes under it rather than the switch
@@ -253,7 +268,9 @@ void frmTintora::buildSliders(QWidget *client)
     }
 
     lblSlide = new platform::Label(fraRGBColors, QStringLiteral("lblSlide"),
-                                   QStringLiteral("Hex Value (000000)"));
+                                   //: Main window, the mixed colour under the sliders; %1 is
+                                   //: its hex value: 221 px, 12 pt bold.
+                                   tr("Hex Value (%1)").arg(QStringLiteral("000000")));
     placeTwips(lblSlide, 120, 1260, 3315, 270);
     lblSlide->setBackColor(Black);
     lblSlide->setForeColor(White);
@@ -262,20 +279,25 @@ void frmTintora::buildSliders(QWidget *client)
     platform::setClassicFont(lblSlide, 12, true);
 
     cmdSlideSel = new platform::CommandButton(fraRGBColors, QStringLiteral("cmdSlideSel"),
-                                              QStringLiteral("Press to Change/Select Color Box"));
+                                              //: Main window, the button under the sliders:
+                                              //: 220 px.
+                                              tr("Press to Change/Select Color Box"));
     placeTwips(cmdSlideSel, 120, 1560, 3300, 300);
 }
 
 void frmTintora::buildTypedValues(QWidget *client)
 {
     Frame3 = new platform::Frame(client, QStringLiteral("Frame3"),
-                                 QStringLiteral("Type in a Decimal Value in Each Box"));
+                                 //: Main window, the frame of the typed values: 217 px.
+                                 tr("Type in a Decimal Value in Each Box"));
     placeTwips(Frame3, 3720, 4320, 3255, 1935);
 
     picDecValue = new platform::PictureBox(Frame3, QStringLiteral("picDecValue"));
     placeTwips(picDecValue, 120, 240, 3015, 615);
     Label4 = new platform::Label(Frame3, QStringLiteral("Label4"),
-                                 QStringLiteral("Type in a Hexadecimal Value in Each Box"));
+                                 //: Main window, inside the typed values' frame, one line:
+                                 //: 201 px.
+                                 tr("Type in a Hexadecimal Value in Each Box"));
     placeTwips(Label4, 120, 960, 3015, 255);
     Label4->setWordWrap(false);
     pic3HexValue = new platform::PictureBox(Frame3, QStringLiteral("pic3HexValue"));
@@ -283,8 +305,9 @@ void frmTintora::buildTypedValues(QWidget *client)
 
     const std::array<int, 3> columns { 0, 720, 1440 };
     const std::array<int, 3> channelLabelColumns { 360, 1080, 1800 };
-    const std::array<QString, 3> channels { QStringLiteral("R"), QStringLiteral("G"),
-                                            QStringLiteral("B") };
+    //: Main window, the letters of the red, green and blue channels beside the typed values:
+    //: 17 px each.
+    const std::array<QString, 3> channels { tr("R"), tr("G"), tr("B") };
     for (std::size_t i = 0; i < 6; ++i) {
         const bool hex = i >= 3;
         QWidget *panel = hex ? static_cast<QWidget *>(pic3HexValue) : picDecValue;
@@ -302,17 +325,20 @@ void frmTintora::buildTypedValues(QWidget *client)
         platform::setClassicFont(Label3[i], 9.75, true);
     }
     cmdDecColVal = new platform::CommandButton(picDecValue, QStringLiteral("cmdDecColVal"),
-                                               QStringLiteral("OK"));
+                                               //: Main window, the buttons that take the typed
+                                               //: values: 41 px.
+                                               tr("OK"));
     placeTwips(cmdDecColVal, 2280, 120, 615, 375);
-    cmdHexColVal = new platform::CommandButton(pic3HexValue, QStringLiteral("cmdHexColVal"),
-                                               QStringLiteral("OK"));
+    cmdHexColVal =
+        new platform::CommandButton(pic3HexValue, QStringLiteral("cmdHexColVal"), tr("OK"));
     placeTwips(cmdHexColVal, 2280, 120, 615, 375);
 }
 
 void frmTintora::buildNameAndButtons(QWidget *client)
 {
     Frame4 =
-        new platform::Frame(client, QStringLiteral("Frame4"), QStringLiteral("Select Color Name"));
+        //: Main window, the frame of the colour-name box: 233 px.
+        new platform::Frame(client, QStringLiteral("Frame4"), tr("Select Color Name"));
     placeTwips(Frame4, 60, 6240, 3495, 855);
     Combo1 = new platform::ComboBox(Frame4, QStringLiteral("Combo1"));
     placeTwips(Combo1, 120, 360, 3255, 315);
@@ -320,13 +346,18 @@ void frmTintora::buildNameAndButtons(QWidget *client)
     Frame6 = new platform::Frame(client, QStringLiteral("Frame6"));
     placeTwips(Frame6, 3720, 6240, 3255, 855);
     cmdShowMeColors = new platform::CommandButton(Frame6, QStringLiteral("cmdShowMeColors"),
-                                                  QStringLiteral("More  Colors..."));
+                                                  //: Main window, opens the colour dialog:
+                                                  //: 73 x 33 px, two lines at most.
+                                                  tr("More  Colors..."));
     placeTwips(cmdShowMeColors, 120, 240, 1095, 495);
     cmdFont = new platform::CommandButton(Frame6, QStringLiteral("cmdFont"),
-                                          QStringLiteral("Font Select"));
+                                          //: Main window, opens the font dialog: 57 x 33 px,
+                                          //: two lines at most.
+                                          tr("Font Select"));
     placeTwips(cmdFont, 1320, 240, 855, 495);
     cmdExit =
-        new platform::CommandButton(Frame6, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
+        //: Main window, the exit button: 57 x 33 px.
+        new platform::CommandButton(Frame6, QStringLiteral("cmdExit"), tr("Exit"));
     placeTwips(cmdExit, 2280, 240, 855, 495);
 
     imImport = new platform::ImageHolder(client, QStringLiteral("imImport"),
@@ -345,7 +376,8 @@ void frmTintora::buildNameAndButtons(QWidget *client)
 
 void frmTintora::buildMenu()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    //: Main window, the menu.
+    mnuFile = menuBar()->addMenu(tr("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     auto item = [this](const char *name, const QString &caption, const QKeySequence &shortcut) {
         QAction *action = mnuFile->addAction(caption);
@@ -357,22 +389,19 @@ void frmTintora::buildMenu()
     auto separator = [this](const char *name) {
         mnuFile->addSeparator()->setObjectName(QLatin1String(name));
     };
-    mnuImport =
-        item("mnuImport", QStringLiteral("&Import"), QKeySequence(QStringLiteral("Ctrl+I")));
-    mnuExport =
-        item("mnuExport", QStringLiteral("Ex&port"), QKeySequence(QStringLiteral("Ctrl+P")));
+    mnuImport = item("mnuImport", tr("&Import"), QKeySequence(QStringLiteral("Ctrl+I")));
+    mnuExport = item("mnuExport", tr("Ex&port"), QKeySequence(QStringLiteral("Ctrl+P")));
     separator("mnusep1");
-    mnuAbout =
-        item("mnuAbout", QStringLiteral("&About..."), QKeySequence(QStringLiteral("Ctrl+A")));
+    mnuAbout = item("mnuAbout", tr("&About..."), QKeySequence(QStringLiteral("Ctrl+A")));
     separator("mnusep2");
-    mnuEmail = item("mnuEmail", QStringLiteral("&Email the Author"),
-                    QKeySequence(QStringLiteral("Ctrl+E")));
+    mnuEmail = item("mnuEmail", tr("&Email the Author"), QKeySequence(QStringLiteral("Ctrl+E")));
     separator("mnusep3");
-    mnuHelp = item("mnuHelp", QStringLiteral("&Help"), QKeySequence(QStringLiteral("Ctrl+H")));
+    mnuHelp = item("mnuHelp", tr("&Help"), QKeySequence(QStringLiteral("Ctrl+H")));
     // F1 is where desktop users look for help; the menu goes on showing the first key, Ctrl+H.
     mnuHelp->setShortcuts({ QKeySequence(QStringLiteral("Ctrl+H")), QKeySequence(Qt::Key_F1) });
     separator("mnusep9");
-    mnuExit = item("mnuExit", QStringLiteral("Exit"), QKeySequence());
+    //: Main window, the File menu's last item.
+    mnuExit = item("mnuExit", tr("Exit"), QKeySequence());
 }
 
 void frmTintora::buildToolbar(QWidget *client)
@@ -396,19 +425,20 @@ void frmTintora::buildToolbar(QWidget *client)
 
     struct ButtonDesign
     {
-        const char *key;
+        const char *key; // also the button's text, shown to screen readers
         int image; // 1-based in ImageList1; 0 for a separator
         const char *tip;
     };
     const std::array<ButtonDesign, 8> buttons { {
-        { "Import", 1, "Opens a file - Replace the U.S.Colors." },
-        { "Export", 2, "Save a file as a color scheme." },
+        //: Main window, a tool bar button's name for screen readers, and its tip.
+        { QT_TR_NOOP("Import"), 1, QT_TR_NOOP("Opens a file - Replace the U.S.Colors.") },
+        { QT_TR_NOOP("Export"), 2, QT_TR_NOOP("Save a file as a color scheme.") },
         { "", 0, "" },
         { "", 0, "" },
-        { "About", 3, "Information" },
-        { "Help", 5, "Brings up the help file." },
+        { QT_TR_NOOP("About"), 3, QT_TR_NOOP("Information") },
+        { QT_TR_NOOP("Help"), 5, QT_TR_NOOP("Brings up the help file.") },
         { "", 0, "" },
-        { "Email", 4, "Send Author feedback." },
+        { QT_TR_NOOP("Email"), 4, QT_TR_NOOP("Send Author feedback.") },
     } };
     for (const auto &button : buttons) {
         if (button.image == 0) {
@@ -416,11 +446,11 @@ void frmTintora::buildToolbar(QWidget *client)
             continue;
         }
         const QString key = QLatin1String(button.key);
-        QAction *action =
-            Toolbar1->addAction(ImageList1[static_cast<std::size_t>(button.image - 1)], key);
+        QAction *action = Toolbar1->addAction(
+            ImageList1[static_cast<std::size_t>(button.image - 1)], tr(button.key));
         action->setObjectName(QStringLiteral("Toolbar1.") + key);
         action->setData(key);
-        action->setToolTip(QLatin1String(button.tip));
+        action->setToolTip(tr(button.tip));
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }
 }

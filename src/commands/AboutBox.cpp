@@ -13,6 +13,7 @@ void ShowAboutBox(QWidget *owner)
 {
     // The version is the one set at the top of CMakeLists.txt.
     const QString text = QStringLiteral("Swatchly") + QChar(10) +
+        //: The About box, under the program's name; %1 is the version number.
         QCoreApplication::translate("modChromel",
                                     "A small, fast colour picker for the web. Version %1")
             .arg(QStringLiteral(SWATCHLY_VERSION));

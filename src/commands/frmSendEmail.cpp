@@ -33,12 +33,13 @@ constexpr ColourValue Cyan = 0xFFFF00;
 // Where the feedback goes unless the user types another address.
 const QString FeedbackAddress = QStringLiteral("feedback@swatchly.org");
 
-const std::array<QString, 5> BodyOptions {
-    QStringLiteral("Please send me any new information!"),
-    QStringLiteral("Please Do Not send any information."),
-    QStringLiteral("I like using the Swatchly."),
-    QStringLiteral("I Do Not like the Swatchly."),
-    QStringLiteral("What is the web vexel form creator?"),
+//: Feedback window, the messages offered for the body: 201 px.
+const std::array<const char *, 5> BodyOptions {
+    QT_TRANSLATE_NOOP("swatchly::frmSendEmail", "Please send me any new information!"),
+    QT_TRANSLATE_NOOP("swatchly::frmSendEmail", "Please Do Not send any information."),
+    QT_TRANSLATE_NOOP("swatchly::frmSendEmail", "I like using the Swatchly."),
+    QT_TRANSLATE_NOOP("swatchly::frmSendEmail", "I Do Not like the Swatchly."),
+    QT_TRANSLATE_NOOP("swatchly::frmSendEmail", "What is the web vexel form creator?"),
 };
 
 // The locale's long time format without its time zone: the general date format shows the
@@ -74,7 +75,8 @@ frmSendEmail::frmSendEmail(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSendEmail"));
-    setWindowTitle(QStringLiteral("SendEmail"));
+    //: The feedback window's title.
+    setWindowTitle(tr("SendEmail"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -83,10 +85,10 @@ frmSendEmail::frmSendEmail(QWidget *parent)
     platform::setClassicFont(this, 8);
     platform::setWindowColours(this, Silver);
 
+    //: Feedback window, the labels left of the fields: 76 px, one line.
     const std::array<QString, 6> captions {
-        QStringLiteral("Main Address"), QStringLiteral("Carbon Copy"),
-        QStringLiteral("Blind Copy"),   QStringLiteral("Subject "),
-        QStringLiteral("Body Message"), QStringLiteral("File Attached"),
+        tr("Main Address"), tr("Carbon Copy"),  tr("Blind Copy"),
+        tr("Subject "),     tr("Body Message"), tr("File Attached"),
     };
     const std::array<int, 6> rows { 120, 600, 1080, 1560, 2160, 2640 };
     for (std::size_t i = 0; i < Label1.size(); ++i) {
@@ -115,7 +117,8 @@ frmSendEmail::frmSendEmail(QWidget *parent)
     placeTwips(txtAttachmentFileLocation, 1320, 2640, 3015, 375);
     txtAttachmentFileLocation->setEnabled(false);
     cmdSendIt = new platform::CommandButton(this, QStringLiteral("cmdSendIt"),
-                                            QStringLiteral("Sending E-mail..."));
+                                            //: Feedback window, the send button: 201 px.
+                                            tr("Sending E-mail..."));
     placeTwips(cmdSendIt, 1320, 3120, 3015, 375);
 
     // Each field is named by the label on its row, and the keyboard goes down the fields to the
@@ -126,9 +129,9 @@ frmSendEmail::frmSendEmail(QWidget *parent)
         Label1[i]->setBuddy(fields[i]);
         fields[i]->setAccessibleName(Label1[i]->text().trimmed());
     }
-    cboBody->setAccessibleDescription(QStringLiteral("Type a message or pick one"));
+    cboBody->setAccessibleDescription(tr("Type a message or pick one"));
     cmdSendIt->setAccessibleDescription(
-        QStringLiteral("Opens a new message in your mail program with these fields"));
+        tr("Opens a new message in your mail program with these fields"));
     for (std::size_t i = 0; i + 1 < fields.size(); ++i)
         QWidget::setTabOrder(fields[i], fields[i + 1]);
     QWidget::setTabOrder(fields.back(), cmdSendIt);
@@ -149,8 +152,8 @@ QString frmSendEmail::subjectFor(const QDateTime &when)
 void frmSendEmail::Form_Activate()
 {
     txtSubject->setText(subjectFor(platform::now()));
-    for (const QString &option : BodyOptions)
-        cboBody->addListItem(option);
+    for (const char *option : BodyOptions)
+        cboBody->addListItem(tr(option));
     cboBody->setText(cboBody->list(0));
     cboBody->setFocus(Qt::OtherFocusReason);
 }

@@ -156,7 +156,8 @@ HelpViewer *HelpViewer::display(const QString &target, int command, int data, QS
     const Target parsed = parseTarget(target);
     const auto fail = [&](const QString &why) -> HelpViewer * {
         if (failure)
-            *failure = QStringLiteral("The help file could not be opened:\n%1\n\n%2")
+            //: %1 is the help file's path, %2 why it could not be opened.
+            *failure = tr("The help file could not be opened:\n%1\n\n%2")
                            .arg(QDir::toNativeSeparators(parsed.file), why);
         return nullptr;
     };
@@ -165,13 +166,13 @@ HelpViewer *HelpViewer::display(const QString &target, int command, int data, QS
     };
     if (::stat(platform::pathBytes(parsed.file).c_str(), &status) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
-            return fail(QStringLiteral("The file does not exist."));
+            return fail(tr("The file does not exist."));
         return fail(
             tr("The file cannot be read: %1.")
                 .arg(QString::fromStdString(platform::fileErrorFromErrno(errno).description)));
     }
     if (S_ISDIR(status.st_mode))
-        return fail(QStringLiteral("It is a folder, not a file."));
+        return fail(tr("It is a folder, not a file."));
     if (S_ISFIFO(status.st_mode))
         return fail(tr("It is a named pipe (FIFO), not a file."));
     if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
@@ -188,7 +189,7 @@ HelpViewer *HelpViewer::display(const QString &target, int command, int data, QS
             return fail(tr("The file cannot be read: %1.")
                             .arg(QString::fromStdString(probe.error().description)));
         ::close(*probe);
-        const QString notHelp = QStringLiteral("The file is not a compiled HTML help file.");
+        const QString notHelp = tr("The file is not a compiled HTML help file.");
         auto file = std::make_unique<ChmFile>(key);
         if (!file->isOpen())
             return fail(notHelp);

@@ -9,9 +9,8 @@ void frmSavetxt::cmdDelete_Click()
 {
     const QString name = Combo1->text();
     if (name.isEmpty()) {
-        platform::msgBox(QStringLiteral("<<<Please list a file to Delete >>>."),
-                         platform::Buttons::OK, platform::Icon::Information,
-                         QStringLiteral("No File Listed..."), this);
+        platform::msgBox(tr("<<<Please list a file to Delete >>>."), platform::Buttons::OK,
+                         platform::Icon::Information, tr("No File Listed..."), this);
         Combo1->setFocus();
         return;
     }
@@ -19,18 +18,17 @@ void frmSavetxt::cmdDelete_Click()
         return;
     // The Users Special Colors file; the box holds the first form when completion is undone.
     if (name == QLatin1String("UserDefColors") || name == QLatin1String("UserDefColors.col")) {
-        platform::msgBox(QStringLiteral("You may only Export (Change) this File."),
-                         platform::Buttons::OK, platform::Icon::Critical,
-                         QStringLiteral("System File, Can Not Delete!"), this);
+        platform::msgBox(tr("You may only Export (Change) this File."), platform::Buttons::OK,
+                         platform::Icon::Critical, tr("System File, Can Not Delete!"), this);
         return;
     }
     const platform::Answer answer = platform::msgBox(
-        QStringLiteral("Delete ") + name + QStringLiteral("     ... Is this your Final Answer?") +
-            QStringLiteral("\r\n\r\n") +
-            QStringLiteral("Hint: You may Change (Export) this Color Scheme instead of "
-                           "Deleting this file."),
+        //: %1 is the scheme file's name.
+        tr("Delete %1     ... Is this your Final Answer?\r\n\r\n"
+           "Hint: You may Change (Export) this Color Scheme instead of Deleting this file.")
+            .arg(name),
         platform::Buttons::YesNo, platform::Icon::Critical,
-        QStringLiteral("I don't want this File any more. Correct?"), this);
+        tr("I don't want this File any more. Correct?"), this);
     if (answer == platform::Answer::No)
         return;
 
@@ -48,9 +46,8 @@ void frmSavetxt::cmdDelete_Click()
         Combo1->update();
         return;
     }
-    platform::msgBox(QStringLiteral("You can not delete a file that doesn't exist!"),
-                     platform::Buttons::OK, platform::Icon::Critical,
-                     QStringLiteral("No such File!"), this);
+    platform::msgBox(tr("You can not delete a file that doesn't exist!"), platform::Buttons::OK,
+                     platform::Icon::Critical, tr("No such File!"), this);
     clearNameBox();
     Combo1->setFocus();
 }

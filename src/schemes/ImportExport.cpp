@@ -25,8 +25,8 @@ void frmSavetxt::cmdOpen_Click()
 {
     const QString name = Combo1->text();
     if (name.isEmpty()) {
-        platform::msgBox(QStringLiteral("You must select a file, please!"), platform::Buttons::OK,
-                         platform::Icon::Exclamation, QStringLiteral("No File Selected"), this);
+        platform::msgBox(tr("You must select a file, please!"), platform::Buttons::OK,
+                         platform::Icon::Exclamation, tr("No File Selected"), this);
         Combo1->setFocus();
         return;
     }
@@ -34,9 +34,8 @@ void frmSavetxt::cmdOpen_Click()
         return;
 
     auto failed = [this] {
-        platform::msgBox(QStringLiteral("Error Openning File"), platform::Buttons::OK,
-                         platform::Icon::Critical,
-                         QStringLiteral("File Error, Does this file exist?"), this);
+        platform::msgBox(tr("Error Openning File"), platform::Buttons::OK, platform::Icon::Critical,
+                         tr("File Error, Does this file exist?"), this);
         clearNameBox();
         Combo1->setFocus();
     };
@@ -60,8 +59,8 @@ void frmSavetxt::cmdOpen_Click()
 void frmSavetxt::cmdSave_Click()
 {
     if (Combo1->text().isEmpty()) {
-        platform::msgBox(QStringLiteral("You must name the file!"), platform::Buttons::OK,
-                         platform::Icon::Critical, QStringLiteral("No file Name!"), this);
+        platform::msgBox(tr("You must name the file!"), platform::Buttons::OK,
+                         platform::Icon::Critical, tr("No file Name!"), this);
         Combo1->setFocus();
         return;
     }
@@ -85,13 +84,11 @@ void frmSavetxt::cmdSave_Click()
     existing->reset();
 
     const platform::Answer answer = platform::msgBox(
-        QStringLiteral("1. File already exits, Write over it?...............Select Yes ") +
-            QStringLiteral("\r\n\r\n") +
-            QStringLiteral("2. I want to create a New File (New Name) Select No ") +
-            QStringLiteral("\r\n\r\n"),
+        tr("1. File already exits, Write over it?...............Select Yes \r\n\r\n"
+           "2. I want to create a New File (New Name) Select No \r\n\r\n"),
         platform::Buttons::YesNo, platform::Icon::Information,
-        QStringLiteral("Use this file... ") + name + QStringLiteral("---- Select an Option! "),
-        this);
+        //: The title of the box that asks before writing over a scheme; %1 is its name.
+        tr("Use this file... %1---- Select an Option! ").arg(name), this);
     if (answer == platform::Answer::No) {
         clearNameBox();
         Combo1->setFocus();

@@ -3,6 +3,7 @@
 #include "platform/services/FileNames.h"
 #include "platform/services/MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
@@ -194,7 +195,8 @@ QString formatDateText(const QDateTime &moment, const QString &format)
 
 clsFindFile::clsFindFile()
 {
-    UnknownDateText(QStringLiteral("Unknown"));
+    //: The text of a file time that cannot be told.
+    UnknownDateText(QCoreApplication::translate("swatchly::clsFindFile", "Unknown"));
     DateFormat(QStringLiteral("m/d/yy h:nn:ss AM/PM"));
 }
 
@@ -229,8 +231,9 @@ QString clsFindFile::Find(const QString &strFile, bool blnShowError)
 {
     if (searching()) {
         if (blnShowError &&
-            platform::msgBox(QStringLiteral("Cancel the current search?"), platform::Buttons::YesNo,
-                             platform::Icon::Question) == platform::Answer::No)
+            platform::msgBox(
+                QCoreApplication::translate("swatchly::clsFindFile", "Cancel the current search?"),
+                platform::Buttons::YesNo, platform::Icon::Question) == platform::Answer::No)
             return {};
         CloseFind();
     }
@@ -238,8 +241,11 @@ QString clsFindFile::Find(const QString &strFile, bool blnShowError)
     m_current = 0;
     if (!searching()) {
         if (blnShowError)
-            platform::msgBox(strFile + QStringLiteral(" could not be found!"),
-                             platform::Buttons::OK, platform::Icon::Exclamation);
+            //: %1 is the file or pattern searched for.
+            platform::msgBox(
+                QCoreApplication::translate("swatchly::clsFindFile", "%1 could not be found!")
+                    .arg(strFile),
+                platform::Buttons::OK, platform::Icon::Exclamation);
         return {};
     }
     return platform::pathText(m_found[m_current].name);

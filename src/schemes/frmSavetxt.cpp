@@ -12,6 +12,7 @@
 #include "platform/services/FileNames.h"
 #include "platform/services/MessageBoxes.h"
 #include "platform/services/ProgramFolder.h"
+#include "platform/services/Translations.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -41,7 +42,8 @@ frmSavetxt::frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours)
     , m_userColours(userColours)
 {
     setObjectName(QStringLiteral("frmSavetxt"));
-    setWindowTitle(QStringLiteral("Save/Replace/Delete the User Defined Color Scheme Files"));
+    //: The scheme window's title.
+    setWindowTitle(tr("Save/Replace/Delete the User Defined Color Scheme Files"));
     setWindowIcon(mainWindow.windowIcon());
     // A sizable border with a close box but neither minimize nor maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -72,16 +74,18 @@ frmSavetxt::~frmSavetxt() = default;
 void frmSavetxt::buildControls()
 {
     cmdOpen =
-        new platform::CommandButton(this, QStringLiteral("cmdOpen"), QStringLiteral("Import..."));
+        //: Scheme window, a button: 81 x 33 px.
+        new platform::CommandButton(this, QStringLiteral("cmdOpen"), tr("Import..."));
     placeTwips(cmdOpen, 4440, 1440, 1215, 495);
 
     cmdSave =
-        new platform::CommandButton(this, QStringLiteral("cmdSave"), QStringLiteral("Export..."));
+        //: Scheme window, a button: 81 x 33 px.
+        new platform::CommandButton(this, QStringLiteral("cmdSave"), tr("Export..."));
     placeTwips(cmdSave, 4440, 2160, 1215, 495);
 
-    Label1 =
-        new platform::Label(this, QStringLiteral("Label1"),
-                            QStringLiteral("Type in/Select a file name  for your Color Scheme"));
+    Label1 = new platform::Label(this, QStringLiteral("Label1"),
+                                 //: Scheme window, under the name box, one line: 241 px.
+                                 tr("Type in/Select a file name  for your Color Scheme"));
     Label1->setTextFormat(Qt::PlainText);
     placeTwips(Label1, 120, 1320, 3615, 255);
     Label1->setBackColor(InactiveBorder);
@@ -95,36 +99,42 @@ void frmSavetxt::buildControls()
     // The blanks push the second sentence onto the label's next line.
     Label2 = new platform::Label(
         this, QStringLiteral("Label2"),
-        QStringLiteral("Import - Open a File - Replaces the User Defined Colors") +
-            QString(98, QLatin1Char(' ')) +
-            QStringLiteral("Export - Saves  the current User Defined Colors to this File."));
+        //: Scheme window, the explanation at the top: 289 x 41 px, three lines at most. %1 is a
+        //: run of blanks that pushes the second sentence onto a line of its own.
+        tr("Import - Open a File - Replaces the User Defined Colors%1"
+           "Export - Saves  the current User Defined Colors to this File.")
+            .arg(QString(98, QLatin1Char(' '))));
     Label2->setTextFormat(Qt::PlainText);
     placeTwips(Label2, 120, 120, 4335, 615);
     Label2->setBackColor(InactiveBorder);
 
     Frame1 =
-        new platform::Frame(this, QStringLiteral("Frame1"), QStringLiteral("Select an Option"));
+        //: Scheme window, the frame of the two options: 209 px.
+        new platform::Frame(this, QStringLiteral("Frame1"), tr("Select an Option"));
     placeTwips(Frame1, 0, 1680, 3135, 975);
 
     optOpenSave[0] =
         new platform::OptionButton(Frame1, QStringLiteral("optOpenSave(0)"),
-                                   QStringLiteral("Import a Color Scheme    (Open File)"));
+                                   //: Scheme window, an option: 193 px with its circle.
+                                   tr("Import a Color Scheme    (Open File)"));
     placeTwips(optOpenSave[0], 120, 240, 2895, 255);
-    optOpenSave[0]->setToolTip(
-        QStringLiteral("Replace the User Defined Colors with this files Colors"));
+    optOpenSave[0]->setToolTip(tr("Replace the User Defined Colors with this files Colors"));
 
     optOpenSave[1] =
         new platform::OptionButton(Frame1, QStringLiteral("optOpenSave(1)"),
-                                   QStringLiteral("Export a Color Scheme    (Save File)"));
+                                   //: Scheme window, an option: 193 px with its circle.
+                                   tr("Export a Color Scheme    (Save File)"));
     placeTwips(optOpenSave[1], 120, 600, 2895, 255);
-    optOpenSave[1]->setToolTip(QStringLiteral("Open  New/Change File to Save a Color Scheme."));
+    optOpenSave[1]->setToolTip(tr("Open  New/Change File to Save a Color Scheme."));
 
     cmdDelete =
-        new platform::CommandButton(this, QStringLiteral("cmdDelete"), QStringLiteral("Delete"));
+        //: Scheme window, a button: 41 x 33 px.
+        new platform::CommandButton(this, QStringLiteral("cmdDelete"), tr("Delete"));
     placeTwips(cmdDelete, 4440, 720, 615, 495);
     cmdDelete->setEnabled(false);
 
-    cmdExit = new platform::CommandButton(this, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
+    //: Scheme window, a button: 41 x 33 px.
+    cmdExit = new platform::CommandButton(this, QStringLiteral("cmdExit"), tr("Exit"));
     placeTwips(cmdExit, 5040, 720, 615, 495);
 
     // The name box is named after the label above it; screen readers on some desktops take
@@ -134,11 +144,10 @@ void frmSavetxt::buildControls()
     // The captions' runs of blanks are layout; screen readers get the words.
     for (platform::OptionButton *option : optOpenSave)
         option->setAccessibleName(option->text().simplified());
-    Combo1->setAccessibleDescription(QStringLiteral("The scheme files in the program folder"));
+    Combo1->setAccessibleDescription(tr("The scheme files in the program folder"));
     cmdOpen->setAccessibleDescription(optOpenSave[0]->toolTip());
-    cmdSave->setAccessibleDescription(
-        QStringLiteral("Saves the User Defined Colors to the named file"));
-    cmdDelete->setAccessibleDescription(QStringLiteral("Deletes the named scheme file"));
+    cmdSave->setAccessibleDescription(tr("Saves the User Defined Colors to the named file"));
+    cmdDelete->setAccessibleDescription(tr("Deletes the named scheme file"));
 
     // Labels and the frame take no focus; the rest follow the design's tab order.
     QWidget::setTabOrder(cmdOpen, cmdSave);
@@ -301,14 +310,13 @@ bool frmSavetxt::isPlainSchemeName(const QString &name)
                      "text; please type a plain file name.");
     else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
              name == QLatin1String(".") || name == QLatin1String(".."))
-        problem =
-            QStringLiteral("A scheme name cannot contain a folder; please type a plain file name.");
+        problem = tr("A scheme name cannot contain a folder; please type a plain file name.");
     else if (std::all_of(name.cbegin(), name.cend(), isInvisible))
         problem = tr("A scheme name needs at least one visible character; please type a plain "
                      "file name.");
     if (!problem.isEmpty())
         platform::msgBox(problem, platform::Buttons::OK, platform::Icon::Exclamation,
-                         QStringLiteral("Invalid File Name"), this);
+                         tr("Invalid File Name"), this);
     return problem.isEmpty();
 }
 
@@ -319,8 +327,10 @@ std::string frmSavetxt::schemeFilePath(const QString &name) const
 
 QString frmSavetxt::problemText(const FileError &error)
 {
-    return QStringLiteral("There was a problem with this file! ") + QString::number(error.code) +
-        QString::fromStdString(error.description);
+    //: %1 is the failure's number, %2 its description ("Permission denied"), without a blank
+    //: between them.
+    return tr("There was a problem with this file! %1%2")
+        .arg(QString::number(error.code), platform::describe(error));
 }
 
 } // namespace swatchly

@@ -63,10 +63,9 @@ void TypeAheadCombo::itemChosen()
     if (found >= 0 && m_rules.foundOnChoosing)
         m_rules.foundOnChoosing(found);
     if (found < 0)
-        platform::msgBox(QStringLiteral("Sorry, but there is no match for '") + m_box->text() +
-                             QStringLiteral("'."),
-                         platform::Buttons::OK, platform::Icon::Information,
-                         QStringLiteral("Find Results"));
+        //: %1 is the text typed into a name box.
+        platform::msgBox(tr("Sorry, but there is no match for '%1'.").arg(m_box->text()),
+                         platform::Buttons::OK, platform::Icon::Information, tr("Find Results"));
     if (m_rules.afterChoosing)
         m_rules.afterChoosing();
 }

@@ -3,6 +3,7 @@
 // dark palette.
 #include "chart/frmTintora.h"
 #include "commands/frmSendEmail.h"
+#include "platform/services/Translations.h"
 #include "schemes/frmSavetxt.h"
 #include "support/FakePlatform.h"
 #include "support/RealDisplay.h"
@@ -176,27 +177,44 @@ private slots:
         m_palette = QApplication::palette();
     }
 
-    void cleanup() { QApplication::setPalette(m_palette); }
+    void cleanup()
+    {
+        QApplication::setPalette(m_palette);
+        platform::useLanguage(QLocale(QLocale::English));
+    }
 
+    void everyCaptionFitsItsRectangle_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : { "en", "de", "fr", "es" })
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    // In every language, with the tips switch both ways.
     void everyCaptionFitsItsRectangle()
     {
+        QFETCH(QString, language);
         QCOMPARE(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch()), 96);
+        platform::useLanguage(QLocale(language));
         Windows windows;
         QStringList cut;
-        for (QWidget *window : windows.all()) {
-            for (QWidget *widget : window->findChildren<QWidget *>()) {
-                const Fit fit = captionFit(widget);
-                if (fit.need.isEmpty() || !widget->isVisibleTo(window))
-                    continue;
-                if (fit.need.width() > fit.room.width() || fit.need.height() > fit.room.height())
-                    cut << QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
-                               .arg(widget->objectName(), textOf(widget).simplified())
-                               .arg(fit.need.width())
-                               .arg(fit.need.height())
-                               .arg(fit.room.width())
-                               .arg(fit.room.height());
-            }
-        }
+        const auto check = [&cut](QWidget *widget) {
+            const Fit fit = captionFit(widget);
+            if (fit.need.isEmpty() || !widget->isVisibleTo(widget->window()))
+                return;
+            if (fit.need.width() > fit.room.width() || fit.need.height() > fit.room.height())
+                cut << QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
+                           .arg(widget->objectName(), textOf(widget).simplified())
+                           .arg(fit.need.width())
+                           .arg(fit.need.height())
+                           .arg(fit.room.width())
+                           .arg(fit.room.height());
+        };
+        for (QWidget *window : windows.all())
+            for (QWidget *widget : window->findChildren<QWidget *>())
+                check(widget);
+        windows.main->Check1->click();
+        check(windows.main->Check1);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
 

@@ -80,7 +80,8 @@ bool ColourBox::isChoosable() const
 QString ColourBox::colourDescription(ColourValue value)
 {
     if (value == ButtonFace)
-        return QStringLiteral("Empty");
+        //: Screen readers: a colour box that holds no colour.
+        return tr("Empty");
     return QStringLiteral("#") +
         QString::fromStdString(channelPair(redOf(value)) + channelPair(greenOf(value)) +
                                channelPair(blueOf(value)));

@@ -1,5 +1,9 @@
 #include "platform/services/CommandLine.h"
 
+#include "platform/services/Translations.h"
+
+#include <QString>
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -41,25 +45,56 @@ bool contains(const auto &names, std::string_view name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// The texts of the command line, in the user's language before the application exists.
+std::string text(const char *source)
+{
+    return translated("swatchly::platform::CommandLine", source).toStdString();
+}
+
 std::string helpText()
 {
-    return "Usage: swatchly [OPTION]...\n"
-           "Pick a colour from a chart, mix it with sliders, type it in decimal or hex or look it\n"
-           "up by name; its HTML value (\"#FF8000\") lands on the clipboard.\n"
-           "\n"
-           "  -h, --help       show this help and exit\n"
-           "      --version    show the version and exit\n"
-           "\n"
-           "Qt's own options work too, for example -style NAME, -platform NAME,\n"
-           "-qwindowgeometry GEOMETRY and -reverse.\n"
-           "\n"
-           "The colours and names live in plain text files; see swatchly(1) for where.\n";
+    //: swatchly --help, for a terminal: lines of 80 characters at most. Keep the option names.
+    return text(QT_TRANSLATE_NOOP(
+        "swatchly::platform::CommandLine",
+        "Usage: swatchly [OPTION]...\n"
+        "Pick a colour from a chart, mix it with sliders, type it in decimal or hex or look it\n"
+        "up by name; its HTML value (\"#FF8000\") lands on the clipboard.\n"
+        "\n"
+        "  -h, --help       show this help and exit\n"
+        "      --version    show the version and exit\n"
+        "\n"
+        "Qt's own options work too, for example -style NAME, -platform NAME,\n"
+        "-qwindowgeometry GEOMETRY and -reverse.\n"
+        "\n"
+        "The colours and names live in plain text files; see swatchly(1) for where.\n"));
 }
 
 CommandLine failure(const std::string &message)
 {
     return { CommandLine::Action::Fail,
-             "swatchly: " + message + "\nTry 'swatchly --help' for more information.\n" };
+             "swatchly: " + message + "\n" +
+                 text(QT_TRANSLATE_NOOP("swatchly::platform::CommandLine",
+                                        "Try 'swatchly --help' for more information.")) +
+                 "\n" };
+}
+
+// A failure naming the argument at fault: the text's %1 is the argument.
+CommandLine failure(const char *source, const std::string &arg)
+{
+    return failure(
+        QString::fromStdString(text(source)).arg(QString::fromStdString(arg)).toStdString());
+}
+
+// One line for the terminal: the program's name, then the text with its arguments in place.
+std::string failureLine(const char *source, const std::string &first = {},
+                        const std::string &second = {})
+{
+    QString line = QString::fromStdString(text(source));
+    if (line.contains(QLatin1String("%1")))
+        line = line.arg(QString::fromStdString(first));
+    if (line.contains(QLatin1String("%2")))
+        line = line.arg(QString::fromStdString(second));
+    return "swatchly: " + line.toStdString() + "\n";
 }
 
 // The value of the last "-name value" or "--name value" on the command line, or empty.
@@ -125,8 +160,13 @@ std::string missingDisplay(const std::vector<std::string> &args, const Environme
     const std::string runtime = environment("XDG_RUNTIME_DIR");
     if (!runtime.empty() && ::access((runtime + "/wayland-0").c_str(), F_OK) == 0)
         return {};
-    return "swatchly: no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is "
-           "set (-platform offscreen runs without one)\n";
+    //: Printed to a terminal when no display can be had; keep DISPLAY, WAYLAND_DISPLAY and
+    //: "-platform offscreen" as they are.
+    return "swatchly: " +
+        text(QT_TRANSLATE_NOOP("swatchly::platform::CommandLine",
+                               "no display to show the window on: neither DISPLAY nor "
+                               "WAYLAND_DISPLAY is set (-platform offscreen runs without one)")) +
+        "\n";
 }
 
 std::string unreachableDisplay(const std::vector<std::string> &args, const Environment &environment)
@@ -136,19 +176,29 @@ std::string unreachableDisplay(const std::vector<std::string> &args, const Envir
         std::string list = optionValue(args, "platform");
         if (list.empty())
             list = environment("QT_QPA_PLATFORM");
-        return "swatchly: cannot start the display platform '" + list + "'\n";
+        //: %1 is the name of a Qt platform plugin, as given by -platform or QT_QPA_PLATFORM.
+        return failureLine(QT_TRANSLATE_NOOP("swatchly::platform::CommandLine",
+                                             "cannot start the display platform '%1'"),
+                           list);
     }
-    std::string named;
     const std::string x11 = x11Display(args, environment);
     const std::string wayland = environment("WAYLAND_DISPLAY");
+    //: %1 and %2 name an X display (":0") and a Wayland display ("wayland-0").
+    if (!x11.empty() && !wayland.empty())
+        return failureLine(
+            QT_TRANSLATE_NOOP("swatchly::platform::CommandLine",
+                              "cannot connect to the X display '%1' or the Wayland display '%2'"),
+            x11, wayland);
     if (!x11.empty())
-        named = "the X display '" + x11 + "'";
+        return failureLine(QT_TRANSLATE_NOOP("swatchly::platform::CommandLine",
+                                             "cannot connect to the X display '%1'"),
+                           x11);
     if (!wayland.empty())
-        named +=
-            (named.empty() ? "" : " or ") + std::string("the Wayland display '") + wayland + "'";
-    if (named.empty())
-        named = "a display";
-    return "swatchly: cannot connect to " + named + "\n";
+        return failureLine(QT_TRANSLATE_NOOP("swatchly::platform::CommandLine",
+                                             "cannot connect to the Wayland display '%1'"),
+                           wayland);
+    return failureLine(
+        QT_TRANSLATE_NOOP("swatchly::platform::CommandLine", "cannot connect to a display"));
 }
 
 CommandLine parseCommandLine(const std::vector<std::string> &args, const std::string &version)
@@ -160,22 +210,29 @@ CommandLine parseCommandLine(const std::vector<std::string> &args, const std::st
         if (arg == "--version")
             return { CommandLine::Action::ShowVersion, "swatchly " + version + "\n" };
         if (arg.size() < 2 || arg[0] != '-')
-            return failure("unexpected argument '" + arg + "'");
+            return failure(
+                QT_TRANSLATE_NOOP("swatchly::platform::CommandLine", "unexpected argument '%1'"),
+                arg);
 
         std::string_view name(arg);
         name.remove_prefix(name.starts_with("--") ? 2 : 1);
         const auto equals = name.find('=');
         if (equals != std::string_view::npos) {
             if (!contains(ToolkitOptionsWithJoinedValue, name.substr(0, equals)))
-                return failure("unknown option '" + arg + "'");
+                return failure(
+                    QT_TRANSLATE_NOOP("swatchly::platform::CommandLine", "unknown option '%1'"),
+                    arg);
             continue;
         }
         if (contains(ToolkitFlags, name))
             continue;
         if (!contains(ToolkitOptionsWithValue, name))
-            return failure("unknown option '" + arg + "'");
+            return failure(
+                QT_TRANSLATE_NOOP("swatchly::platform::CommandLine", "unknown option '%1'"), arg);
         if (++i == args.size())
-            return failure("option '" + arg + "' needs a value");
+            return failure(
+                QT_TRANSLATE_NOOP("swatchly::platform::CommandLine", "option '%1' needs a value"),
+                arg);
     }
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -209,14 +210,17 @@ void pickScreenColourThroughPortal(QColorDialog &dialog)
     // Qt leaves its own picker out where it cannot read the screen, and where it shows it, it
     // would grab nothing: the dialog gets a button of ours in its place, below the basic
     // colours, with Qt's own text.
-    const QString label = QColorDialog::tr("&Pick Screen Color");
+    // Qt's own texts, in Qt's own translations: named by the dialog's class, not by a literal
+    // context, so that lupdate leaves them out of ours.
+    const char *qtContext = QColorDialog::staticMetaObject.className();
+    const QString label = QCoreApplication::translate(qtContext, "&Pick Screen Color");
     for (auto *qtButton : dialog.findChildren<QPushButton *>())
         if (qtButton->text() == label)
             qtButton->hide();
     const auto labels = dialog.findChildren<QLabel *>();
     const auto basicLabel =
-        std::find_if(labels.cbegin(), labels.cend(), [](const QLabel *candidate) {
-            return candidate->text() == QColorDialog::tr("&Basic colors");
+        std::find_if(labels.cbegin(), labels.cend(), [qtContext](const QLabel *candidate) {
+            return candidate->text() == QCoreApplication::translate(qtContext, "&Basic colors");
         });
     QWidget *basicColours = basicLabel != labels.cend() ? (*basicLabel)->buddy() : nullptr;
     QBoxLayout *column = basicColours ? boxHolding(dialog.layout(), basicColours) : nullptr;
@@ -230,8 +234,8 @@ void pickScreenColourThroughPortal(QColorDialog &dialog)
     QObject::connect(picker, &PortalColourPicker::picked, &dialog,
                      [&dialog](const QColor &colour) { dialog.setCurrentColor(colour); });
     QObject::connect(picker, &PortalColourPicker::failed, &dialog, [&dialog] {
-        msgBox(QStringLiteral("Picking a color from the screen is not available on this "
-                              "desktop."),
+        msgBox(PortalColourPicker::tr("Picking a color from the screen is not available on this "
+                                      "desktop."),
                Buttons::OK, Icon::Information, {}, &dialog);
     });
 }

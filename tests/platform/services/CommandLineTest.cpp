@@ -102,6 +102,7 @@ private slots:
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
         QProcess program;
         program.setProcessEnvironment(environment);
         const QStringList words = option.split(QLatin1Char(' '));
