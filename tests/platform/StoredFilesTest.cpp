@@ -7,6 +7,7 @@
 #include "schemes/frmSavetxt.h"
 #include "support/ChildProcess.h"
 #include "support/FakePlatform.h"
+#include "support/SpecialFiles.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -30,18 +31,15 @@ namespace {
 
 const QByteArray Scheme = QByteArray("\"563412\"\r\n").repeated(14);
 
-// Puts a FIFO, a link to /dev/zero, a folder, or a scheme with the octal mode kind at path.
+// Puts a FIFO, a link to /dev/zero, a folder, a link that leads nowhere, or a scheme with the
+// octal mode kind at path.
 bool place(const std::string &path, const QString &kind)
 {
-    ::unlink(path.c_str());
-    if (kind == QLatin1String("FIFO"))
-        return ::mkfifo(path.c_str(), 0644) == 0;
-    if (kind == QLatin1String("/dev/zero"))
-        return ::symlink("/dev/zero", path.c_str()) == 0;
-    if (kind == QLatin1String("folder"))
-        return ::mkdir(path.c_str(), 0755) == 0;
     if (kind == QLatin1String("link nowhere"))
-        return ::symlink("nowhere.col", path.c_str()) == 0;
+        return test::placeSpecialFile(path, QStringLiteral("dangling link"));
+    if (!kind.front().isDigit())
+        return test::placeSpecialFile(path, kind);
+    ::unlink(path.c_str());
     std::ofstream(path) << Scheme.constData();
     return ::chmod(path.c_str(), kind.toUInt(nullptr, 8)) == 0;
 }
