@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Locked by another copy of the program</source>
-        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+        <translation>Von einer anderen Kopie des Programms gesperrt</translation>
     </message>
 </context>
 <context>
@@ -242,15 +242,15 @@ Tipp: Statt die Datei zu löschen, können Sie dieses Farbschema auch ändern (e
     </message>
     <message>
         <source>A scheme name cannot contain a control character (a tab, a line break or another code that is not a letter); please type a plain file name.</source>
-        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+        <translation>Ein Schemaname darf kein Steuerzeichen enthalten (Tabulator, Zeilenumbruch oder einen anderen Code, der kein Buchstabe ist); bitte geben Sie einen einfachen Dateinamen ein.</translation>
     </message>
     <message>
         <source>A scheme name cannot contain a character that changes the direction of the text; please type a plain file name.</source>
-        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+        <translation>Ein Schemaname darf kein Zeichen enthalten, das die Schreibrichtung des Textes ändert; bitte geben Sie einen einfachen Dateinamen ein.</translation>
     </message>
     <message>
         <source>A scheme name needs at least one visible character; please type a plain file name.</source>
-        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+        <translation>Ein Schemaname braucht mindestens ein sichtbares Zeichen; bitte geben Sie einen einfachen Dateinamen ein.</translation>
     </message>
 </context>
 <context>
@@ -847,15 +847,15 @@ Dezimalwert</translation>
     </message>
     <message>
         <source>It is a named pipe (FIFO), not a file.</source>
-        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+        <translation>Es ist eine benannte Pipe (FIFO), keine Datei.</translation>
     </message>
     <message>
         <source>It is a device, not a file.</source>
-        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+        <translation>Es ist ein Gerät, keine Datei.</translation>
     </message>
     <message>
         <source>It is a socket or another special entry, not a file.</source>
-        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+        <translation>Es ist ein Socket oder ein anderer besonderer Eintrag, keine Datei.</translation>
     </message>
 </context>
 <context>
@@ -915,7 +915,7 @@ Die Farben und Namen liegen in einfachen Textdateien; wo, verrät swatchly(1).
     <message>
         <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set (-platform offscreen runs without one)</source>
         <extracomment>Printed to a terminal when no display can be had; keep DISPLAY, WAYLAND_DISPLAY and &quot;-platform offscreen&quot; as they are.</extracomment>
-        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+        <translation>keine Anzeige für das Fenster: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt (-platform offscreen läuft ohne Anzeige)</translation>
     </message>
     <message>
         <source>cannot start the display platform &apos;%1&apos;</source>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Locked by another copy of the program</source>
-        <translation>no se puede escribir la salida: %1</translation>
+        <translation>Bloqueado por otra copia del programa</translation>
     </message>
 </context>
 <context>
@@ -242,15 +242,15 @@ Consejo: en lugar de eliminar este archivo, puede cambiar (exportar) este esquem
     </message>
     <message>
         <source>A scheme name cannot contain a control character (a tab, a line break or another code that is not a letter); please type a plain file name.</source>
-        <translation>no se puede escribir la salida: %1</translation>
+        <translation>Un nombre de esquema no puede contener un carácter de control (un tabulador, un salto de línea u otro código que no sea una letra); escriba un nombre de archivo simple.</translation>
     </message>
     <message>
         <source>A scheme name cannot contain a character that changes the direction of the text; please type a plain file name.</source>
-        <translation>no se puede escribir la salida: %1</translation>
+        <translation>Un nombre de esquema no puede contener un carácter que cambie la dirección del texto; escriba un nombre de archivo simple.</translation>
     </message>
     <message>
         <source>A scheme name needs at least one visible character; please type a plain file name.</source>
-        <translation>no se puede escribir la salida: %1</translation>
+        <translation>Un nombre de esquema necesita al menos un carácter visible; escriba un nombre de archivo simple.</translation>
     </message>
 </context>
 <context>
@@ -847,15 +847,15 @@ Valor decimal</translation>
     </message>
     <message>
         <source>It is a named pipe (FIFO), not a file.</source>
-        <translation>no se puede escribir la salida: %1</translation>
+        <translation>Es una tubería con nombre (FIFO), no un archivo.</translation>
     </message>
     <message>
         <source>It is a device, not a file.</source>
-        <translation>no se puede escribir la salida: %1</translation>
+        <translation>Es un dispositivo, no un archivo.</translation>
     </message>
     <message>
         <source>It is a socket or another special entry, not a file.</source>
-        <translation>no se puede escribir la salida: %1</translation>
+        <translation>Es un socket u otra entrada especial, no un archivo.</translation>
     </message>
 </context>
 <context>
@@ -916,7 +916,7 @@ swatchly(1) para saber dónde.
     <message>
         <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set (-platform offscreen runs without one)</source>
         <extracomment>Printed to a terminal when no display can be had; keep DISPLAY, WAYLAND_DISPLAY and &quot;-platform offscreen&quot; as they are.</extracomment>
-        <translation>no se puede escribir la salida: %1</translation>
+        <translation>no hay pantalla donde mostrar la ventana: no está definida ni DISPLAY ni WAYLAND_DISPLAY (-platform offscreen funciona sin pantalla)</translation>
     </message>
     <message>
         <source>cannot start the display platform &apos;%1&apos;</source>

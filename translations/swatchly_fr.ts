@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Locked by another copy of the program</source>
-        <translation>impossible d&apos;écrire la sortie : %1</translation>
+        <translation>Verrouillé par une autre copie du programme</translation>
     </message>
 </context>
 <context>
@@ -242,15 +242,15 @@ Astuce : au lieu de supprimer ce fichier, vous pouvez modifier (exporter) ce jeu
     </message>
     <message>
         <source>A scheme name cannot contain a control character (a tab, a line break or another code that is not a letter); please type a plain file name.</source>
-        <translation>impossible d&apos;écrire la sortie : %1</translation>
+        <translation>Un nom de jeu de couleurs ne peut pas contenir de caractère de contrôle (tabulation, saut de ligne ou autre code qui n&apos;est pas une lettre) ; veuillez saisir un simple nom de fichier.</translation>
     </message>
     <message>
         <source>A scheme name cannot contain a character that changes the direction of the text; please type a plain file name.</source>
-        <translation>impossible d&apos;écrire la sortie : %1</translation>
+        <translation>Un nom de jeu de couleurs ne peut pas contenir de caractère qui change le sens du texte ; veuillez saisir un simple nom de fichier.</translation>
     </message>
     <message>
         <source>A scheme name needs at least one visible character; please type a plain file name.</source>
-        <translation>impossible d&apos;écrire la sortie : %1</translation>
+        <translation>Un nom de jeu de couleurs doit contenir au moins un caractère visible ; veuillez saisir un simple nom de fichier.</translation>
     </message>
 </context>
 <context>
@@ -847,15 +847,15 @@ Valeur déc.</translation>
     </message>
     <message>
         <source>It is a named pipe (FIFO), not a file.</source>
-        <translation>impossible d&apos;écrire la sortie : %1</translation>
+        <translation>C&apos;est un tube nommé (FIFO), pas un fichier.</translation>
     </message>
     <message>
         <source>It is a device, not a file.</source>
-        <translation>impossible d&apos;écrire la sortie : %1</translation>
+        <translation>C&apos;est un périphérique, pas un fichier.</translation>
     </message>
     <message>
         <source>It is a socket or another special entry, not a file.</source>
-        <translation>impossible d&apos;écrire la sortie : %1</translation>
+        <translation>C&apos;est un socket ou une autre entrée spéciale, pas un fichier.</translation>
     </message>
 </context>
 <context>
@@ -916,7 +916,7 @@ voir swatchly(1) pour leur emplacement.
     <message>
         <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set (-platform offscreen runs without one)</source>
         <extracomment>Printed to a terminal when no display can be had; keep DISPLAY, WAYLAND_DISPLAY and &quot;-platform offscreen&quot; as they are.</extracomment>
-        <translation>impossible d&apos;écrire la sortie : %1</translation>
+        <translation>aucun affichage où montrer la fenêtre : ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini (-platform offscreen fonctionne sans affichage)</translation>
     </message>
     <message>
         <source>cannot start the display platform &apos;%1&apos;</source>

@@ -97,9 +97,11 @@ void installTranslations()
 
 QString translated(const char *context, const char *source)
 {
-    if (QCoreApplication::instance())
-        return QCoreApplication::translate(context, source);
+    // While the application is being built (its platform may fail to start) its translators
+    // are not installed yet: the loaded one answers as before it existed.
     const Loaded &translations = loaded();
+    if (QCoreApplication::instance() && translations.installed)
+        return QCoreApplication::translate(context, source);
     if (translations.own) {
         QString text = translations.own->translate(context, source);
         if (!text.isEmpty())
