@@ -1,4 +1,5 @@
-// Closing the window and saving the Users Special Colors.
+// Closing the window (also when the session ends or an end is requested) and saving the
+// Users Special Colors.
 #include "chart/frmTintora.h"
 
 #include "core/ChartBoxes.h"
@@ -13,7 +14,9 @@
 #include "platform/services/Translations.h"
 #include "widgets/cToolTip.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <optional>
 #include <span>
@@ -176,6 +179,31 @@ bool frmTintora::endOnRequest()
     releaseToolTips();
     m_sessionAnswered = true;
     return true;
+}
+
+void frmTintora::closeEvent(QCloseEvent *event)
+{
+    // The close that ends a session or a request to end, after its answer: nothing to ask.
+    if (m_quitting && m_sessionAnswered && !UserColorsChanged) {
+        event->accept();
+        return;
+    }
+    int cancel = 0;
+    Form_QueryUnload(cancel, 0);
+    if (cancel != 0)
+        event->ignore();
+    else
+        event->accept();
+}
+
+bool frmTintora::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) {
+        // The quit closes the windows before it returns; whatever comes later is the user's.
+        m_quitting = true;
+        QTimer::singleShot(0, this, [this] { m_quitting = false; });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace swatchly

@@ -11,11 +11,13 @@
 // change events nested inside the setting call, so moving a slider from code runs
 // `Slide_Change` at once; the handlers rely on that order.
 //
-// The handlers live beside their behaviour: construction and start-up in frmTintora.cpp, the
-// current colour and sliders in CurrentColour.cpp, typed values in TypedValues.cpp, exit in
-// Exit.cpp, colour names in ColourNames.cpp, the dialogs and the clipboard viewer in
-// ChartDialogs.cpp, the tips in MainWindowTips.cpp, the menu and toolbar commands in
-// Commands.cpp, and what screen readers and keyboard users get in Accessibility.cpp.
+// The handlers live beside their behaviour: construction, the menu and the toolbar in
+// frmTintora.cpp, the chart and the value frames in ChartFrames.cpp, start-up loading in
+// StartUp.cpp, the current colour and sliders in CurrentColour.cpp, typed values in
+// TypedValues.cpp, exit and the end of the session in Exit.cpp, colour names in
+// ColourNames.cpp, the dialogs and the clipboard viewer in ChartDialogs.cpp, the tips in
+// MainWindowTips.cpp, the menu and toolbar commands in Commands.cpp, and what screen readers
+// and keyboard users get in Accessibility.cpp.
 #pragma once
 
 #include "core/Colour.h"
