@@ -1,10 +1,11 @@
 #include "help/HelpViewer.h"
 
 #include "help/ChmFile.h"
+#include "help/HelpPage.h"
+#include "help/HelpTopics.h"
 #include "platform/services/FileNames.h"
 #include "platform/services/Files.h"
 #include "platform/services/Help.h"
-#include "platform/services/Launcher.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,8 +24,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <functional>
-
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,26 +35,7 @@ using platform::HH_HELP_CONTEXT;
 
 namespace {
 
-const QString TopicScheme = QStringLiteral("chm");
-constexpr int TopicRole = Qt::UserRole;
 constexpr QSize DefaultViewerSize(760, 540);
-
-QUrl topicUrl(const QString &objectPath, const QString &fragment = {})
-{
-    QUrl url;
-    url.setScheme(TopicScheme);
-    url.setPath(objectPath);
-    if (!fragment.isEmpty())
-        url.setFragment(fragment);
-    return url;
-}
-
-bool isOutsideLink(const QUrl &url)
-{
-    static const QStringList schemes { QStringLiteral("http"), QStringLiteral("https"),
-                                       QStringLiteral("ftp"), QStringLiteral("mailto") };
-    return schemes.contains(url.scheme().toLower());
-}
 
 QHash<QString, QPointer<HelpViewer>> &openViewers()
 {
@@ -96,50 +76,6 @@ Target parseTarget(const QString &target)
 }
 
 } // namespace
-
-// The page: reads its pages, style sheets and pictures from the help file.
-class HelpPage final : public QTextBrowser
-{
-public:
-    HelpPage(const ChmFile &file, const HelpViewer &viewer, QWidget *parent)
-        : QTextBrowser(parent)
-        , m_file(file)
-        , m_viewer(viewer)
-    { }
-
-    QVariant loadResource(int type, const QUrl &name) override
-    {
-        QUrl url = name;
-        if (url.isRelative()) {
-            QUrl base = document()->baseUrl();
-            if (base.scheme() != TopicScheme)
-                base = source();
-            url = base.resolved(url);
-        }
-        QString object;
-        if (url.scheme() == TopicScheme)
-            object = m_file.objectFor(url.path());
-        else if (url.toString().contains(QLatin1String("::")))
-            object = m_file.objectFor(url.toString());
-        if (object.isEmpty())
-            return {};
-        if (type == QTextDocument::ImageResource) {
-            const QImage image = m_viewer.picture(object, devicePixelRatioF());
-            if (!image.isNull())
-                return image;
-        }
-        const auto bytes = m_file.read(object);
-        if (!bytes)
-            return {};
-        if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
-            return ChmFile::decodeText(*bytes);
-        return *bytes;
-    }
-
-private:
-    const ChmFile &m_file;
-    const HelpViewer &m_viewer;
-};
 
 HelpViewer *HelpViewer::viewerFor(const QString &file)
 {
@@ -409,112 +345,6 @@ QImage HelpViewer::picture(const QString &objectPath, qreal devicePixelRatio) co
     if (const auto bytes = m_file->read(object); bytes && image.loadFromData(*bytes))
         return image;
     return {};
-}
-
-bool HelpViewer::showTopic(const QString &reference)
-{
-    const QString object = m_file->objectFor(reference);
-    if (object.isEmpty())
-        return false;
-    const qsizetype anchor = reference.indexOf(QLatin1Char('#'));
-    m_page->setSource(topicUrl(object, anchor >= 0 ? reference.mid(anchor + 1) : QString()),
-                      QTextDocument::HtmlResource);
-    return true;
-}
-
-void HelpViewer::showHome()
-{
-    if (m_homeTopic.isEmpty() || !showTopic(m_homeTopic))
-        showTopic(defaultTopic());
-}
-
-void HelpViewer::followLink(const QUrl &url)
-{
-    if (isOutsideLink(url)) {
-        platform::openUrl(url);
-        return;
-    }
-    QUrl resolved = url.isRelative() ? m_page->source().resolved(url) : url;
-    QString object;
-    if (resolved.scheme() == TopicScheme)
-        object = m_file->objectFor(resolved.path());
-    else
-        object = m_file->objectFor(resolved.toString(QUrl::RemoveFragment));
-    if (!object.isEmpty())
-        m_page->setSource(topicUrl(object, resolved.fragment()), QTextDocument::HtmlResource);
-}
-
-void HelpViewer::fillContents()
-{
-    const std::function<void(const QList<ChmFile::SitemapEntry> &, QTreeWidgetItem *)> add =
-        [&](const QList<ChmFile::SitemapEntry> &entries, QTreeWidgetItem *parent) {
-            for (const auto &entry : entries) {
-                auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_contents);
-                item->setText(0, entry.name);
-                if (!entry.local.isEmpty()) {
-                    const QString object = m_file->objectFor(entry.local);
-                    const qsizetype anchor = entry.local.indexOf(QLatin1Char('#'));
-                    if (!object.isEmpty())
-                        item->setData(0, TopicRole,
-                                      anchor >= 0 ? object + entry.local.mid(anchor) : object);
-                }
-                add(entry.children, item);
-            }
-        };
-    add(m_file->contents(m_contentsFile), nullptr);
-    m_contents->expandAll();
-}
-
-void HelpViewer::fillIndex()
-{
-    const std::function<void(const QList<ChmFile::SitemapEntry> &, const QString &)> add =
-        [&](const QList<ChmFile::SitemapEntry> &entries, const QString &indent) {
-            for (const auto &entry : entries) {
-                const QString object = m_file->objectFor(entry.local);
-                if (!object.isEmpty()) {
-                    auto *item = new QListWidgetItem(indent + entry.name, m_index);
-                    const qsizetype anchor = entry.local.indexOf(QLatin1Char('#'));
-                    item->setData(TopicRole,
-                                  anchor >= 0 ? object + entry.local.mid(anchor) : object);
-                }
-                add(entry.children, indent + QStringLiteral("    "));
-            }
-        };
-    add(m_file->index(m_indexFile), QString());
-}
-
-void HelpViewer::selectContentsEntry(const QUrl &url)
-{
-    const QString object = url.path();
-    const QString withAnchor =
-        url.hasFragment() ? object + QLatin1Char('#') + url.fragment() : object;
-    QTreeWidgetItem *match = nullptr;
-    for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
-        const QString topic = (*it)->data(0, TopicRole).toString();
-        if (topic == withAnchor) {
-            match = *it;
-            break;
-        }
-        if (!match && topic == object)
-            match = *it;
-    }
-    m_syncingContents = true;
-    if (match)
-        m_contents->setCurrentItem(match);
-    else
-        m_contents->clearSelection();
-    m_syncingContents = false;
-}
-
-void HelpViewer::showFirstIndexMatch(const QString &text)
-{
-    for (int row = 0; row < m_index->count(); ++row) {
-        if (m_index->item(row)->text().trimmed().startsWith(text.trimmed(), Qt::CaseInsensitive)) {
-            m_index->setCurrentRow(row);
-            m_index->scrollToItem(m_index->item(row), QAbstractItemView::PositionAtTop);
-            return;
-        }
-    }
 }
 
 } // namespace swatchly::help
