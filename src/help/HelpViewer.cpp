@@ -50,24 +50,16 @@ struct Target
     QString window;
 };
 
-// "file", "file>window", "file::/topic.htm", "file::/topic.htm>window". A file whose own name
-// holds ">" or "::" is taken whole.
-Target parseTarget(const QString &target)
+// The file is "file" or "file::/topic.htm". A file whose own name holds "::" is taken whole.
+Target parseTarget(const platform::HelpTarget &target)
 {
-    Target parsed { target, {}, {} };
+    Target parsed { target.file, {}, target.window };
     if (QFileInfo(parsed.file).isFile())
         return parsed;
-    const qsizetype window = parsed.file.lastIndexOf(QLatin1Char('>'));
-    if (window >= 0) {
-        parsed.window = parsed.file.mid(window + 1);
-        parsed.file.truncate(window);
-    }
-    if (!QFileInfo(parsed.file).isFile()) {
-        const qsizetype topic = parsed.file.indexOf(QLatin1String("::"));
-        if (topic >= 0) {
-            parsed.topic = parsed.file.mid(topic + 2);
-            parsed.file.truncate(topic);
-        }
+    const qsizetype topic = parsed.file.indexOf(QLatin1String("::"));
+    if (topic >= 0) {
+        parsed.topic = parsed.file.mid(topic + 2);
+        parsed.file.truncate(topic);
     }
     // The desktop's help viewer forgives blanks around the file's name; so does this one.
     if (!QFileInfo(parsed.file).isFile() && QFileInfo(parsed.file.trimmed()).isFile())
@@ -85,7 +77,8 @@ HelpViewer *HelpViewer::viewerFor(const QString &file)
     return openViewers().value(key).data();
 }
 
-HelpViewer *HelpViewer::display(const QString &target, int command, int data, QString *failure)
+HelpViewer *HelpViewer::display(const platform::HelpTarget &target, int command, int data,
+                                QString *failure)
 {
     if (command != HH_DISPLAY_TOPIC && command != HH_HELP_CONTEXT)
         return nullptr;
