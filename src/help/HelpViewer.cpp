@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,10 +36,27 @@ namespace {
 
 constexpr QSize DefaultViewerSize(760, 540);
 
-QHash<QString, QPointer<HelpViewer>> &openViewers()
+// The viewers are windows of their own, deleted when closed; the program's list of windows is
+// the one list of them.
+QList<HelpViewer *> openViewers()
 {
-    static QHash<QString, QPointer<HelpViewer>> viewers;
+    QList<HelpViewer *> viewers;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *viewer = qobject_cast<HelpViewer *>(window))
+            viewers.append(viewer);
+    }
     return viewers;
+}
+
+HelpViewer *openViewer(const QString &canonicalPath)
+{
+    const auto viewers = openViewers();
+    for (HelpViewer *viewer : viewers) {
+        if (viewer->fileName() == canonicalPath)
+            return viewer;
+    }
+    return nullptr;
 }
 
 struct Target
@@ -74,7 +90,7 @@ HelpViewer *HelpViewer::viewerFor(const QString &file)
     const QString key = QFileInfo(file).canonicalFilePath();
     if (key.isEmpty())
         return nullptr;
-    return openViewers().value(key).data();
+    return openViewer(key);
 }
 
 HelpViewer *HelpViewer::display(const platform::HelpTarget &target, int command, int data,
@@ -110,7 +126,7 @@ HelpViewer *HelpViewer::display(const platform::HelpTarget &target, int command,
         return fail(tr("It is a socket or another special entry, not a file."));
     const QString key = QFileInfo(parsed.file).canonicalFilePath();
 
-    HelpViewer *viewer = openViewers().value(key).data();
+    HelpViewer *viewer = openViewer(key);
     if (!viewer) {
         const auto probe =
             platform::openRegularFile(platform::pathBytes(key), platform::Links::Follow);
@@ -127,14 +143,10 @@ HelpViewer *HelpViewer::display(const platform::HelpTarget &target, int command,
             delete viewer;
             return fail(notHelp);
         }
-        openViewers().insert(key, viewer);
         static const bool closesWithTheProgram = [] {
             // The viewers have no owner; they go when the program ends.
-            QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] {
-                const auto viewers = openViewers().values();
-                for (const auto &open : viewers)
-                    delete open.data();
-            });
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp,
+                             [] { qDeleteAll(openViewers()); });
             return true;
         }();
         Q_UNUSED(closesWithTheProgram);
