@@ -22,9 +22,9 @@ QString withoutBlanks(const QString &text)
 
 void CHelp::Show(const QString &NewFile, const QString &WindowPane, std::optional<int> ContextID)
 {
-    QString target = NewFile;
+    platform::HelpTarget target(NewFile);
     if (!WindowPane.isEmpty())
-        target = withoutBlanks(NewFile) + QLatin1Char('>') + withoutBlanks(WindowPane);
+        target = { withoutBlanks(NewFile), withoutBlanks(WindowPane) };
 
     // What the viewer makes of the call is its own affair; nothing comes back to report.
     if (!ContextID)

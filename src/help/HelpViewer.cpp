@@ -1,17 +1,17 @@
 #include "help/HelpViewer.h"
 
 #include "help/ChmFile.h"
+#include "help/HelpPage.h"
+#include "help/HelpTopics.h"
 #include "platform/services/FileNames.h"
 #include "platform/services/Files.h"
 #include "platform/services/Help.h"
-#include "platform/services/Launcher.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,8 +22,6 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include <functional>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -36,31 +34,29 @@ using platform::HH_HELP_CONTEXT;
 
 namespace {
 
-const QString TopicScheme = QStringLiteral("chm");
-constexpr int TopicRole = Qt::UserRole;
 constexpr QSize DefaultViewerSize(760, 540);
 
-QUrl topicUrl(const QString &objectPath, const QString &fragment = {})
+// The viewers are windows of their own, deleted when closed; the program's list of windows is
+// the one list of them.
+QList<HelpViewer *> openViewers()
 {
-    QUrl url;
-    url.setScheme(TopicScheme);
-    url.setPath(objectPath);
-    if (!fragment.isEmpty())
-        url.setFragment(fragment);
-    return url;
-}
-
-bool isOutsideLink(const QUrl &url)
-{
-    static const QStringList schemes { QStringLiteral("http"), QStringLiteral("https"),
-                                       QStringLiteral("ftp"), QStringLiteral("mailto") };
-    return schemes.contains(url.scheme().toLower());
-}
-
-QHash<QString, QPointer<HelpViewer>> &openViewers()
-{
-    static QHash<QString, QPointer<HelpViewer>> viewers;
+    QList<HelpViewer *> viewers;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *viewer = qobject_cast<HelpViewer *>(window))
+            viewers.append(viewer);
+    }
     return viewers;
+}
+
+HelpViewer *openViewer(const QString &canonicalPath)
+{
+    const auto viewers = openViewers();
+    for (HelpViewer *viewer : viewers) {
+        if (viewer->fileName() == canonicalPath)
+            return viewer;
+    }
+    return nullptr;
 }
 
 struct Target
@@ -70,24 +66,16 @@ struct Target
     QString window;
 };
 
-// "file", "file>window", "file::/topic.htm", "file::/topic.htm>window". A file whose own name
-// holds ">" or "::" is taken whole.
-Target parseTarget(const QString &target)
+// The file is "file" or "file::/topic.htm". A file whose own name holds "::" is taken whole.
+Target parseTarget(const platform::HelpTarget &target)
 {
-    Target parsed { target, {}, {} };
+    Target parsed { target.file, {}, target.window };
     if (QFileInfo(parsed.file).isFile())
         return parsed;
-    const qsizetype window = parsed.file.lastIndexOf(QLatin1Char('>'));
-    if (window >= 0) {
-        parsed.window = parsed.file.mid(window + 1);
-        parsed.file.truncate(window);
-    }
-    if (!QFileInfo(parsed.file).isFile()) {
-        const qsizetype topic = parsed.file.indexOf(QLatin1String("::"));
-        if (topic >= 0) {
-            parsed.topic = parsed.file.mid(topic + 2);
-            parsed.file.truncate(topic);
-        }
+    const qsizetype topic = parsed.file.indexOf(QLatin1String("::"));
+    if (topic >= 0) {
+        parsed.topic = parsed.file.mid(topic + 2);
+        parsed.file.truncate(topic);
     }
     // The desktop's help viewer forgives blanks around the file's name; so does this one.
     if (!QFileInfo(parsed.file).isFile() && QFileInfo(parsed.file.trimmed()).isFile())
@@ -97,59 +85,16 @@ Target parseTarget(const QString &target)
 
 } // namespace
 
-// The page: reads its pages, style sheets and pictures from the help file.
-class HelpPage final : public QTextBrowser
-{
-public:
-    HelpPage(const ChmFile &file, const HelpViewer &viewer, QWidget *parent)
-        : QTextBrowser(parent)
-        , m_file(file)
-        , m_viewer(viewer)
-    { }
-
-    QVariant loadResource(int type, const QUrl &name) override
-    {
-        QUrl url = name;
-        if (url.isRelative()) {
-            QUrl base = document()->baseUrl();
-            if (base.scheme() != TopicScheme)
-                base = source();
-            url = base.resolved(url);
-        }
-        QString object;
-        if (url.scheme() == TopicScheme)
-            object = m_file.objectFor(url.path());
-        else if (url.toString().contains(QLatin1String("::")))
-            object = m_file.objectFor(url.toString());
-        if (object.isEmpty())
-            return {};
-        if (type == QTextDocument::ImageResource) {
-            const QImage image = m_viewer.picture(object, devicePixelRatioF());
-            if (!image.isNull())
-                return image;
-        }
-        const auto bytes = m_file.read(object);
-        if (!bytes)
-            return {};
-        if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
-            return ChmFile::decodeText(*bytes);
-        return *bytes;
-    }
-
-private:
-    const ChmFile &m_file;
-    const HelpViewer &m_viewer;
-};
-
 HelpViewer *HelpViewer::viewerFor(const QString &file)
 {
     const QString key = QFileInfo(file).canonicalFilePath();
     if (key.isEmpty())
         return nullptr;
-    return openViewers().value(key).data();
+    return openViewer(key);
 }
 
-HelpViewer *HelpViewer::display(const QString &target, int command, int data, QString *failure)
+HelpViewer *HelpViewer::display(const platform::HelpTarget &target, int command, int data,
+                                QString *failure)
 {
     if (command != HH_DISPLAY_TOPIC && command != HH_HELP_CONTEXT)
         return nullptr;
@@ -181,7 +126,7 @@ HelpViewer *HelpViewer::display(const QString &target, int command, int data, QS
         return fail(tr("It is a socket or another special entry, not a file."));
     const QString key = QFileInfo(parsed.file).canonicalFilePath();
 
-    HelpViewer *viewer = openViewers().value(key).data();
+    HelpViewer *viewer = openViewer(key);
     if (!viewer) {
         const auto probe =
             platform::openRegularFile(platform::pathBytes(key), platform::Links::Follow);
@@ -198,14 +143,10 @@ HelpViewer *HelpViewer::display(const QString &target, int command, int data, QS
             delete viewer;
             return fail(notHelp);
         }
-        openViewers().insert(key, viewer);
         static const bool closesWithTheProgram = [] {
             // The viewers have no owner; they go when the program ends.
-            QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] {
-                const auto viewers = openViewers().values();
-                for (const auto &open : viewers)
-                    delete open.data();
-            });
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp,
+                             [] { qDeleteAll(openViewers()); });
             return true;
         }();
         Q_UNUSED(closesWithTheProgram);
@@ -409,112 +350,6 @@ QImage HelpViewer::picture(const QString &objectPath, qreal devicePixelRatio) co
     if (const auto bytes = m_file->read(object); bytes && image.loadFromData(*bytes))
         return image;
     return {};
-}
-
-bool HelpViewer::showTopic(const QString &reference)
-{
-    const QString object = m_file->objectFor(reference);
-    if (object.isEmpty())
-        return false;
-    const qsizetype anchor = reference.indexOf(QLatin1Char('#'));
-    m_page->setSource(topicUrl(object, anchor >= 0 ? reference.mid(anchor + 1) : QString()),
-                      QTextDocument::HtmlResource);
-    return true;
-}
-
-void HelpViewer::showHome()
-{
-    if (m_homeTopic.isEmpty() || !showTopic(m_homeTopic))
-        showTopic(defaultTopic());
-}
-
-void HelpViewer::followLink(const QUrl &url)
-{
-    if (isOutsideLink(url)) {
-        platform::openUrl(url);
-        return;
-    }
-    QUrl resolved = url.isRelative() ? m_page->source().resolved(url) : url;
-    QString object;
-    if (resolved.scheme() == TopicScheme)
-        object = m_file->objectFor(resolved.path());
-    else
-        object = m_file->objectFor(resolved.toString(QUrl::RemoveFragment));
-    if (!object.isEmpty())
-        m_page->setSource(topicUrl(object, resolved.fragment()), QTextDocument::HtmlResource);
-}
-
-void HelpViewer::fillContents()
-{
-    const std::function<void(const QList<ChmFile::SitemapEntry> &, QTreeWidgetItem *)> add =
-        [&](const QList<ChmFile::SitemapEntry> &entries, QTreeWidgetItem *parent) {
-            for (const auto &entry : entries) {
-                auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_contents);
-                item->setText(0, entry.name);
-                if (!entry.local.isEmpty()) {
-                    const QString object = m_file->objectFor(entry.local);
-                    const qsizetype anchor = entry.local.indexOf(QLatin1Char('#'));
-                    if (!object.isEmpty())
-                        item->setData(0, TopicRole,
-                                      anchor >= 0 ? object + entry.local.mid(anchor) : object);
-                }
-                add(entry.children, item);
-            }
-        };
-    add(m_file->contents(m_contentsFile), nullptr);
-    m_contents->expandAll();
-}
-
-void HelpViewer::fillIndex()
-{
-    const std::function<void(const QList<ChmFile::SitemapEntry> &, const QString &)> add =
-        [&](const QList<ChmFile::SitemapEntry> &entries, const QString &indent) {
-            for (const auto &entry : entries) {
-                const QString object = m_file->objectFor(entry.local);
-                if (!object.isEmpty()) {
-                    auto *item = new QListWidgetItem(indent + entry.name, m_index);
-                    const qsizetype anchor = entry.local.indexOf(QLatin1Char('#'));
-                    item->setData(TopicRole,
-                                  anchor >= 0 ? object + entry.local.mid(anchor) : object);
-                }
-                add(entry.children, indent + QStringLiteral("    "));
-            }
-        };
-    add(m_file->index(m_indexFile), QString());
-}
-
-void HelpViewer::selectContentsEntry(const QUrl &url)
-{
-    const QString object = url.path();
-    const QString withAnchor =
-        url.hasFragment() ? object + QLatin1Char('#') + url.fragment() : object;
-    QTreeWidgetItem *match = nullptr;
-    for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
-        const QString topic = (*it)->data(0, TopicRole).toString();
-        if (topic == withAnchor) {
-            match = *it;
-            break;
-        }
-        if (!match && topic == object)
-            match = *it;
-    }
-    m_syncingContents = true;
-    if (match)
-        m_contents->setCurrentItem(match);
-    else
-        m_contents->clearSelection();
-    m_syncingContents = false;
-}
-
-void HelpViewer::showFirstIndexMatch(const QString &text)
-{
-    for (int row = 0; row < m_index->count(); ++row) {
-        if (m_index->item(row)->text().trimmed().startsWith(text.trimmed(), Qt::CaseInsensitive)) {
-            m_index->setCurrentRow(row);
-            m_index->scrollToItem(m_index->item(row), QAbstractItemView::PositionAtTop);
-            return;
-        }
-    }
 }
 
 } // namespace swatchly::help

@@ -8,6 +8,8 @@
 // service then says so in a message box that names the file and the reason.
 #pragma once
 
+#include "platform/services/Help.h"
+
 #include <QImage>
 #include <QPointer>
 #include <QString>
@@ -35,7 +37,7 @@ public:
     // Shows the target's file in its viewer, opening one when the file has none yet; nullptr
     // when the file is missing or is no readable help file (then `failure`, when given, gets a
     // message naming the file and why), or the command is not one of the two above.
-    static HelpViewer *display(const QString &target, int command, int data,
+    static HelpViewer *display(const platform::HelpTarget &target, int command, int data,
                                QString *failure = nullptr);
     // The open viewer of a file, or nullptr.
     static HelpViewer *viewerFor(const QString &file);

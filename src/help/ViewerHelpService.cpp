@@ -11,7 +11,7 @@ namespace {
 class ViewerHelpService final : public platform::HelpService
 {
 public:
-    void htmlHelp(const QString &target, int command, int data) override
+    void htmlHelp(const platform::HelpTarget &target, int command, int data) override
     {
         // The viewer is the program's own, so a file it cannot show is the program's to report.
         QString failure;

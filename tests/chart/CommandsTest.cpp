@@ -356,13 +356,12 @@ private slots:
         window.Toolbar1_ButtonClick(QStringLiteral("Help"));
         QCOMPARE(fake.helpCalls.size(), 2);
         for (const auto &call : fake.helpCalls) {
-            QCOMPARE(call.target,
-                     platform::programFilePath(QStringLiteral("swatchly.chm")) +
-                         QStringLiteral(">swatchwin"));
+            QCOMPARE(call.file, platform::programFilePath(QStringLiteral("swatchly.chm")));
+            QCOMPARE(call.window, QStringLiteral("swatchwin"));
             QCOMPARE(call.command, 0);
             QCOMPARE(call.data, 0);
         }
-        QVERIFY(fake.helpCalls.first().target.startsWith(fake.folder()));
+        QVERIFY(fake.helpCalls.first().file.startsWith(fake.folder()));
     }
 
     void helpWithoutTheHelpFileLeavesEverythingAsItWas()

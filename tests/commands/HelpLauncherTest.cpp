@@ -1,4 +1,4 @@
-// The help launcher: the exact target, command and data it hands to the help viewer.
+// The help launcher: the exact file, window, command and data it hands to the help viewer.
 #include "commands/CHelp.h"
 #include "platform/services/ProgramFolder.h"
 #include "support/FakePlatform.h"
@@ -21,43 +21,52 @@ private slots:
     {
         QTest::addColumn<QString>("newFile");
         QTest::addColumn<QString>("windowPane");
-        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("window");
 
         QTest::newRow("file and window") << "/opt/swatchly/swatchly.chm"
                                          << "swatchwin"
-                                         << "/opt/swatchly/swatchly.chm>swatchwin";
+                                         << "/opt/swatchly/swatchly.chm"
+                                         << "swatchwin";
         QTest::newRow("blanks at either end of both") << "   /opt/swatchly/swatchly.chm  "
                                                       << "  swatchwin   "
-                                                      << "/opt/swatchly/swatchly.chm>swatchwin";
+                                                      << "/opt/swatchly/swatchly.chm"
+                                                      << "swatchwin";
         QTest::newRow("blanks inside names stay") << " /home/me/my help/swatchly.chm"
                                                   << "swatch win "
-                                                  << "/home/me/my help/swatchly.chm>swatch win";
+                                                  << "/home/me/my help/swatchly.chm"
+                                                  << "swatch win";
         QTest::newRow("empty window keeps the file as passed") << "  /opt/swatchly/swatchly.chm   "
                                                                << ""
-                                                               << "  /opt/swatchly/swatchly.chm   ";
+                                                               << "  /opt/swatchly/swatchly.chm   "
+                                                               << "";
         QTest::newRow("window of blanks is not empty") << " /opt/swatchly/swatchly.chm "
                                                        << "   "
-                                                       << "/opt/swatchly/swatchly.chm>";
-        QTest::newRow("only blanks are trimmed, not tabs")
-            << "\t/opt/swatchly/swatchly.chm "
-            << " swatchwin\t"
-            << "\t/opt/swatchly/swatchly.chm>swatchwin\t";
+                                                       << "/opt/swatchly/swatchly.chm"
+                                                       << "";
+        QTest::newRow("only blanks are trimmed, not tabs") << "\t/opt/swatchly/swatchly.chm "
+                                                           << " swatchwin\t"
+                                                           << "\t/opt/swatchly/swatchly.chm"
+                                                           << "swatchwin\t";
         QTest::newRow("windows path") << "C:\\Program Files\\Swatchly\\swatchly.chm"
                                       << "swatchwin"
-                                      << "C:\\Program Files\\Swatchly\\swatchly.chm>swatchwin";
+                                      << "C:\\Program Files\\Swatchly\\swatchly.chm"
+                                      << "swatchwin";
     }
 
     void showOpensTheDefaultTopicOfTheTarget()
     {
         QFETCH(QString, newFile);
         QFETCH(QString, windowPane);
-        QFETCH(QString, target);
+        QFETCH(QString, file);
+        QFETCH(QString, window);
         FakePlatform fake;
 
         CHelp().Show(newFile, windowPane);
 
         QCOMPARE(fake.helpCalls.size(), 1);
-        QCOMPARE(fake.helpCalls[0].target, target);
+        QCOMPARE(fake.helpCalls[0].file, file);
+        QCOMPARE(fake.helpCalls[0].window, window);
         QCOMPARE(fake.helpCalls[0].command, 0); // HH_DISPLAY_TOPIC
         QCOMPARE(fake.helpCalls[0].data, 0);
         QVERIFY(fake.shown.isEmpty());
@@ -67,27 +76,36 @@ private slots:
     {
         QTest::addColumn<QString>("windowPane");
         QTest::addColumn<int>("contextId");
-        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("window");
 
-        QTest::newRow("mapped topic") << "swatchwin" << 1030 << "/p/swatchly.chm>swatchwin";
-        QTest::newRow("zero is a number too") << "swatchwin" << 0 << "/p/swatchly.chm>swatchwin";
-        QTest::newRow("negative") << " swatchwin" << -7 << "/p/swatchly.chm>swatchwin";
-        QTest::newRow("largest") << "swatchwin" << INT_MAX << "/p/swatchly.chm>swatchwin";
-        QTest::newRow("smallest") << "swatchwin" << INT_MIN << "/p/swatchly.chm>swatchwin";
-        QTest::newRow("no window") << "" << 1000 << " /p/swatchly.chm";
+        QTest::newRow("mapped topic") << "swatchwin" << 1030 << "/p/swatchly.chm"
+                                      << "swatchwin";
+        QTest::newRow("zero is a number too") << "swatchwin" << 0 << "/p/swatchly.chm"
+                                              << "swatchwin";
+        QTest::newRow("negative") << " swatchwin" << -7 << "/p/swatchly.chm"
+                                  << "swatchwin";
+        QTest::newRow("largest") << "swatchwin" << INT_MAX << "/p/swatchly.chm"
+                                 << "swatchwin";
+        QTest::newRow("smallest") << "swatchwin" << INT_MIN << "/p/swatchly.chm"
+                                  << "swatchwin";
+        QTest::newRow("no window") << "" << 1000 << " /p/swatchly.chm"
+                                   << "";
     }
 
     void contextNumberAsksForItsTopic()
     {
         QFETCH(QString, windowPane);
         QFETCH(int, contextId);
-        QFETCH(QString, target);
+        QFETCH(QString, file);
+        QFETCH(QString, window);
         FakePlatform fake;
 
         CHelp().Show(QStringLiteral(" /p/swatchly.chm"), windowPane, contextId);
 
         QCOMPARE(fake.helpCalls.size(), 1);
-        QCOMPARE(fake.helpCalls[0].target, target);
+        QCOMPARE(fake.helpCalls[0].file, file);
+        QCOMPARE(fake.helpCalls[0].window, window);
         QCOMPARE(fake.helpCalls[0].command, 15); // HH_HELP_CONTEXT
         QCOMPARE(fake.helpCalls[0].data, contextId);
     }
@@ -101,8 +119,9 @@ private slots:
                   QStringLiteral("swatchwin"));
 
         QCOMPARE(fake.helpCalls.size(), 1);
-        QCOMPARE(fake.helpCalls[0].target,
-                 fake.folder() + QDir::separator() + QStringLiteral("swatchly.chm>swatchwin"));
+        QCOMPARE(fake.helpCalls[0].file,
+                 fake.folder() + QDir::separator() + QStringLiteral("swatchly.chm"));
+        QCOMPARE(fake.helpCalls[0].window, QStringLiteral("swatchwin"));
         QCOMPARE(fake.helpCalls[0].command, 0);
         QCOMPARE(fake.helpCalls[0].data, 0);
     }
@@ -116,10 +135,12 @@ private slots:
         help.Show(QStringLiteral(" b.chm"), QString());
 
         QCOMPARE(fake.helpCalls.size(), 2);
-        QCOMPARE(fake.helpCalls[0].target, QStringLiteral("a.chm>first"));
+        QCOMPARE(fake.helpCalls[0].file, QStringLiteral("a.chm"));
+        QCOMPARE(fake.helpCalls[0].window, QStringLiteral("first"));
         QCOMPARE(fake.helpCalls[0].command, 15);
         QCOMPARE(fake.helpCalls[0].data, 5);
-        QCOMPARE(fake.helpCalls[1].target, QStringLiteral(" b.chm"));
+        QCOMPARE(fake.helpCalls[1].file, QStringLiteral(" b.chm"));
+        QCOMPARE(fake.helpCalls[1].window, QString());
         QCOMPARE(fake.helpCalls[1].command, 0);
         QCOMPARE(fake.helpCalls[1].data, 0);
     }

@@ -250,7 +250,7 @@ private slots:
 
     void viewerShowsTheDefaultTopicAndTheContents()
     {
-        platform::htmlHelp(ShippedHelp + QStringLiteral(">swatchwin"), platform::HH_DISPLAY_TOPIC,
+        platform::htmlHelp({ ShippedHelp, QStringLiteral("swatchwin") }, platform::HH_DISPLAY_TOPIC,
                            0);
 
         HelpViewer *viewer = HelpViewer::viewerFor(ShippedHelp);
@@ -355,7 +355,7 @@ private slots:
         QFETCH(QString, topic);
         QFETCH(QString, heading);
 
-        platform::htmlHelp(ShippedHelp + QStringLiteral(">swatchwin"), platform::HH_HELP_CONTEXT,
+        platform::htmlHelp({ ShippedHelp, QStringLiteral("swatchwin") }, platform::HH_HELP_CONTEXT,
                            contextId);
 
         HelpViewer *viewer = HelpViewer::viewerFor(ShippedHelp);
@@ -546,7 +546,7 @@ private slots:
 
     void undefinedWindowStillShowsTheFile()
     {
-        HelpViewer *viewer = HelpViewer::display(ShippedHelp + QStringLiteral(">nosuchwin"),
+        HelpViewer *viewer = HelpViewer::display({ ShippedHelp, QStringLiteral("nosuchwin") },
                                                  platform::HH_DISPLAY_TOPIC, 0);
         QVERIFY(viewer);
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Swatchly Help"));
@@ -555,9 +555,9 @@ private slots:
 
     void topicInTheTargetIsShown()
     {
-        HelpViewer *viewer =
-            HelpViewer::display(ShippedHelp + QStringLiteral("::/feedback.htm>swatchwin"),
-                                platform::HH_DISPLAY_TOPIC, 0);
+        HelpViewer *viewer = HelpViewer::display(
+            { ShippedHelp + QStringLiteral("::/feedback.htm"), QStringLiteral("swatchwin") },
+            platform::HH_DISPLAY_TOPIC, 0);
         QVERIFY(viewer);
         QCOMPARE(viewer->currentTopic(), QStringLiteral("/feedback.htm"));
     }

@@ -162,7 +162,7 @@ private slots:
             email->show();
             window = email.get();
         } else if (which == QLatin1String("HelpViewer")) {
-            window = help::HelpViewer::display(ShippedHelp + QStringLiteral(">swatchwin"),
+            window = help::HelpViewer::display({ ShippedHelp, QStringLiteral("swatchwin") },
                                                platform::HH_DISPLAY_TOPIC, 0);
             QVERIFY(window);
         } else {

@@ -71,7 +71,8 @@ public:
     // Help viewer: every call, nothing opened.
     struct HelpCall
     {
-        QString target;
+        QString file;
+        QString window;
         int command;
         int data;
     };
@@ -90,9 +91,9 @@ public:
     void showAbout(QWidget *owner, const QString &title, const QString &text,
                    const QIcon &icon) override;
     QDateTime now() override { return fixedNow; }
-    void htmlHelp(const QString &target, int command, int data) override
+    void htmlHelp(const platform::HelpTarget &target, int command, int data) override
     {
-        helpCalls.append({ target, command, data });
+        helpCalls.append({ target.file, target.window, command, data });
     }
 
 private:

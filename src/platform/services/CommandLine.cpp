@@ -16,7 +16,9 @@ namespace swatchly::platform {
 namespace {
 
 // The options QGuiApplication, QApplication and the X11 platform take, without their leading
-// dash; like Qt, they are accepted with one dash or two.
+// dash; like Qt, they are accepted with one dash or two. Qt has no public list of them, and only
+// takes them out of argv inside QApplication's constructor, which needs a display; --help and
+// the check for unknown options must work before that, so the list is kept here.
 constexpr std::array<std::string_view, 16> ToolkitOptionsWithValue { "platform",
                                                                      "platformpluginpath",
                                                                      "platformtheme",

@@ -21,7 +21,7 @@ void setHelpService(HelpService *service)
     currentService = service ? service : productionService;
 }
 
-void htmlHelp(const QString &target, int command, int data)
+void htmlHelp(const HelpTarget &target, int command, int data)
 {
     if (currentService)
         currentService->htmlHelp(target, command, data);

@@ -1,6 +1,7 @@
 // The help service that the help launcher calls, in the HTML Help calling convention: a target
-// "file", "file>window" or "file::/topic.htm>window", a command (display the default topic, or
-// show the topic mapped to a context number) and the command's data.
+// (the file, "file::/topic.htm" for a topic of it, and the name of a help window, or none), a
+// command (display the default topic, or show the topic mapped to a context number) and the
+// command's data.
 //
 // The program's own help viewer provides the production service and installs it at start-up;
 // tests install a double through setHelpService and read back the calls. Until a production
@@ -9,16 +10,30 @@
 
 #include <QString>
 
+#include <utility>
+
 namespace swatchly::platform {
 
 inline constexpr int HH_DISPLAY_TOPIC = 0;
 inline constexpr int HH_HELP_CONTEXT = 15;
 
+struct HelpTarget
+{
+    HelpTarget(QString file, QString window = {})
+        : file(std::move(file))
+        , window(std::move(window))
+    { }
+
+    QString file;
+    // The help window the file defines to show it in; empty for the file's default.
+    QString window;
+};
+
 class HelpService
 {
 public:
     virtual ~HelpService() = default;
-    virtual void htmlHelp(const QString &target, int command, int data) = 0;
+    virtual void htmlHelp(const HelpTarget &target, int command, int data) = 0;
 };
 
 // The service the program shows its help through; it stays installed for the program's life.
@@ -27,6 +42,6 @@ void setProductionHelpService(HelpService *service);
 void setHelpService(HelpService *service);
 
 // Hands the call to the installed help service.
-void htmlHelp(const QString &target, int command, int data);
+void htmlHelp(const HelpTarget &target, int command, int data);
 
 } // namespace swatchly::platform
