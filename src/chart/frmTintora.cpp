@@ -12,6 +12,7 @@
 #include "platform/controls/Slider.h"
 #include "platform/controls/TextBox.h"
 #include "platform/services/CommonDialog.h"
+#include "schemes/frmSavetxt.h"
 #include "widgets/cToolTip.h"
 
 #include <QAction>
@@ -96,7 +97,11 @@ frmTintora::frmTintora(QWidget *parent)
     Form_Load();
 }
 
-frmTintora::~frmTintora() = default;
+frmTintora::~frmTintora()
+{
+    // Deleted, not closed: closing it would show this window again while it is going.
+    delete m_schemeWindow;
+}
 
 void frmTintora::buildMenu()
 {

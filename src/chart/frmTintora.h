@@ -35,6 +35,7 @@
 #include "widgets/TypeAheadCombo.h"
 
 #include <QIcon>
+#include <QPointer>
 #include <QToolBar>
 #include <QWidget>
 
@@ -49,6 +50,7 @@ class QMenuBar;
 namespace swatchly {
 
 class cToolTip;
+class frmSavetxt;
 
 class frmTintora : public QWidget, public UserColourBoxes
 {
@@ -64,6 +66,8 @@ public:
     // The Users Special Colors, as the scheme window imports and exports them.
     std::vector<ColourValue> userColours() const override;
     void replaceUserColours(std::span<const ColourValue> colours) override;
+    // The scheme window while it is loaded; this window deletes it when it goes itself.
+    QPointer<frmSavetxt> &schemeWindow() { return m_schemeWindow; }
 
     // The menu bar along the top, and the area below it that holds every other control.
     QMenuBar *menuBar() const { return m_menuBar; }
@@ -227,6 +231,7 @@ private:
     QIcon m_icon;
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_client = nullptr;
+    QPointer<frmSavetxt> m_schemeWindow;
 };
 
 } // namespace swatchly

@@ -27,9 +27,6 @@ using platform::twips;
 
 namespace {
 
-// The window that is loaded at the moment, if any: showing the window again reuses it.
-QPointer<frmSavetxt> loadedWindow;
-
 constexpr ColourValue InactiveBorder = static_cast<ColourValue>(0x8000000B);
 constexpr ColourValue LightBlue = RGB(192, 192, 255);
 
@@ -37,9 +34,11 @@ constexpr std::uint32_t DirectoryAttribute = 0x10;
 
 } // namespace
 
-frmSavetxt::frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours)
+frmSavetxt::frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours,
+                       QPointer<frmSavetxt> &loaded)
     : m_main(mainWindow)
     , m_userColours(userColours)
+    , m_loaded(loaded)
 {
     setObjectName(QStringLiteral("frmSavetxt"));
     //: The scheme window's title.
@@ -63,8 +62,9 @@ frmSavetxt::frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours)
                        });
     platform::centreOnScreen(this);
 
-    // The window lives on the main window's boxes; it cannot outlive them.
-    connect(&mainWindow, &QObject::destroyed, this, [this] { delete this; });
+    // A main window has one scheme window at most.
+    delete m_loaded;
+    m_loaded = this;
 
     Form_Load();
 }
@@ -169,11 +169,10 @@ void frmSavetxt::connectHandlers()
                 [this, i] { optOpenSave_Click(i); });
 }
 
-frmSavetxt *frmSavetxt::open(QWidget &mainWindow, UserColourBoxes &userColours, int option)
+frmSavetxt *frmSavetxt::open(QWidget &mainWindow, UserColourBoxes &userColours,
+                             QPointer<frmSavetxt> &loaded, int option)
 {
-    if (!loadedWindow)
-        loadedWindow = new frmSavetxt(mainWindow, userColours);
-    frmSavetxt *window = loadedWindow;
+    frmSavetxt *window = loaded ? loaded.data() : new frmSavetxt(mainWindow, userColours, loaded);
     window->show();
     window->optOpenSave[static_cast<std::size_t>(option == 0 ? 0 : 1)]->setValue(true);
     mainWindow.hide();
@@ -244,8 +243,9 @@ void frmSavetxt::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    if (loadedWindow == this)
-        loadedWindow = nullptr;
+    // Closing deletes the window later; the next opening loads a fresh one.
+    if (m_loaded == this)
+        m_loaded = nullptr;
 }
 
 void frmSavetxt::Form_QueryUnload(int &, int)

@@ -6,6 +6,11 @@
 // chooses the mode and hides the main window. Every closing unloads the window and shows the
 // main window again, so the list always reflects the folder as it was at the opening.
 //
+// Lifetime: the window is a top-level window of its own that deletes itself when it closes.
+// The main window holds it, while it is loaded, in a QPointer (schemeWindow()); the window
+// leaves that pointer when it closes, and a main window that goes deletes the window it still
+// holds, without closing it, so nothing shows the main window while it is being destroyed.
+//
 // The name box completes typed names from the list (TypeAheadCombo) and takes no typed period.
 // Scheme files live in the program folder only: a name that holds a folder is refused before
 // any file is touched. Every scheme file holds BBGGRR records except UserDefColors.col, which
@@ -21,6 +26,7 @@
 #include "schemes/clsFindFile.h"
 #include "widgets/TypeAheadCombo.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -29,31 +35,41 @@
 
 namespace swatchly {
 
-// A main window that holds the Users Special Colors itself, as the colour chart window does.
+class frmSavetxt;
+
+// A main window that holds the Users Special Colors itself, as the colour chart window does,
+// and its loaded scheme window.
 template<typename Window>
-concept MainWindowWithUserColours =
-    std::derived_from<Window, QWidget> && std::derived_from<Window, UserColourBoxes>;
+concept MainWindowWithUserColours = std::derived_from<Window, QWidget> &&
+    std::derived_from<Window, UserColourBoxes> && requires(Window &window)
+{
+    {
+        window.schemeWindow()
+        } -> std::same_as<QPointer<frmSavetxt> &>;
+};
 
 class frmSavetxt : public QWidget
 {
     Q_OBJECT
 public:
     // Builds and loads the window (Form_Load) for mainWindow, whose Users Special Colors
-    // userColours are; open() is the usual way in.
-    frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours);
+    // userColours are, and puts it in mainWindow's loaded pointer, deleting the window that
+    // pointer held; open() is the usual way in.
+    frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours, QPointer<frmSavetxt> &loaded);
     template<MainWindowWithUserColours MainWindow>
     explicit frmSavetxt(MainWindow &mainWindow)
-        : frmSavetxt(static_cast<QWidget &>(mainWindow), static_cast<UserColourBoxes &>(mainWindow))
+        : frmSavetxt(mainWindow, mainWindow, mainWindow.schemeWindow())
     { }
     ~frmSavetxt() override;
 
-    // Shows the window (loading it first when it is not loaded), chooses optOpenSave(option)
-    // and hides the main window.
-    static frmSavetxt *open(QWidget &mainWindow, UserColourBoxes &userColours, int option);
+    // Shows the window held in loaded (loading it first when there is none), chooses
+    // optOpenSave(option) and hides the main window.
+    static frmSavetxt *open(QWidget &mainWindow, UserColourBoxes &userColours,
+                            QPointer<frmSavetxt> &loaded, int option);
     template<MainWindowWithUserColours MainWindow>
     static frmSavetxt *open(MainWindow &mainWindow, int option)
     {
-        return open(mainWindow, mainWindow, option);
+        return open(mainWindow, mainWindow, mainWindow.schemeWindow(), option);
     }
 
     // ---- Controls, named as the window's design names them ----
@@ -98,6 +114,8 @@ private:
 
     QWidget &m_main;
     UserColourBoxes &m_userColours;
+    // The main window's pointer to its loaded scheme window; the main window outlives it.
+    QPointer<frmSavetxt> &m_loaded;
     std::unique_ptr<clsFindFile> m_cFindFile;
     QString m_strFoundName;
     QString m_strExtension;

@@ -13,12 +13,25 @@
 #include <QScreen>
 #include <QTest>
 
+#include <memory>
+
 using namespace swatchly;
 using platform::twips;
 using swatchly::test::FakePlatform;
 using swatchly::test::listOf;
 
 namespace {
+
+// Counts the Show events its watched window receives.
+struct ShowCounter : QObject
+{
+    int shows = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        shows += event->type() == QEvent::Show ? 1 : 0;
+        return false;
+    }
+};
 
 struct Enabled
 {
@@ -287,6 +300,21 @@ private slots:
         QPointer<frmSavetxt> second = frmSavetxt::open(main, 1);
         QCOMPARE(listOf(*second), QStringList({ "UserDefColors.col", "Winter.col" }));
         QCOMPARE(enabledOf(*second), ExportMode);
+    }
+
+    void mainWindowThatGoesDeletesTheOpenWindowWithoutShowingItself()
+    {
+        FakePlatform fake;
+        auto main = std::make_unique<frmTintora>();
+        main->show();
+        QPointer<frmSavetxt> window = frmSavetxt::open(*main, 0);
+        QVERIFY(window && window->isVisible() && !main->isVisible());
+        ShowCounter counter;
+        main->installEventFilter(&counter);
+        main.reset();
+        QVERIFY(window.isNull());
+        QCOMPARE(counter.shows, 0);
+        QVERIFY(fake.shown.isEmpty());
     }
 
     void emptyFolderGivesAnEmptyListAndNoMessage()
