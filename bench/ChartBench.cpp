@@ -17,9 +17,9 @@ constexpr int SecondBox = 18;
 
 void chartClick(benchmark::State &state)
 {
-    const swatchly::bench::ShippedDataFolder folder;
+    swatchly::bench::ShippedDataFolder folder;
     {
-        frmTintora window;
+        frmTintora window(folder);
         const QString expected[2] = {
             QStringLiteral("\"#%1\"").arg(QString::fromStdString(
                 modChromel::ColorToHex(window.Picture1[FirstBox]->backColor()))),

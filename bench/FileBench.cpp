@@ -40,8 +40,10 @@ const QTemporaryDir &schemeFolder()
 void findFileWalk1000(benchmark::State &state)
 {
     const QString pattern = schemeFolder().path() + QStringLiteral("/*.col");
+    swatchly::platform::RealFolderSearch search;
+    swatchly::platform::QtMessageBoxes boxes;
     for (auto _ : state) {
-        swatchly::clsFindFile finder;
+        swatchly::clsFindFile finder(search, boxes);
         int found = 0;
         for (QString name = finder.Find(pattern, false); !name.isEmpty(); name = finder.FindNext())
             ++found;
@@ -57,8 +59,8 @@ void findFileWalk1000(benchmark::State &state)
 // added to the name box's list.
 void findFilesInSingleDir1000(benchmark::State &state)
 {
-    const swatchly::bench::ShippedDataFolder programFolder;
-    swatchly::frmTintora main;
+    swatchly::bench::ShippedDataFolder programFolder;
+    swatchly::frmTintora main(programFolder);
     swatchly::frmSavetxt window(main);
     const QString folder = schemeFolder().path();
     for (auto _ : state) {
@@ -106,9 +108,10 @@ const std::string &dataFile(Layout layout)
 void readDataFile(benchmark::State &state, Layout layout)
 {
     const std::string &path = dataFile(layout);
+    swatchly::platform::RealFileSystem files;
     std::int64_t bytes = 0;
     for (auto _ : state) {
-        auto opened = swatchly::platform::files().openForInput(path);
+        auto opened = files.openForInput(path);
         if (!opened) {
             state.SkipWithError("the data file did not open");
             break;

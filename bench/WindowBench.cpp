@@ -18,9 +18,9 @@ using swatchly::frmTintora;
 // files and makes box 0 the current colour.
 void windowConstructionAndLoad(benchmark::State &state)
 {
-    const swatchly::bench::ShippedDataFolder folder;
+    swatchly::bench::ShippedDataFolder folder;
     for (auto _ : state) {
-        frmTintora window;
+        frmTintora window(folder);
         benchmark::DoNotOptimize(window.Combo1->listCount());
         if (window.Combo1->listCount() == 0) {
             state.SkipWithError("the names list was not loaded");
@@ -32,9 +32,9 @@ void windowConstructionAndLoad(benchmark::State &state)
 // The same with the window shown and its first frame painted, as at start-up.
 void windowConstructionLoadAndShow(benchmark::State &state)
 {
-    const swatchly::bench::ShippedDataFolder folder;
+    swatchly::bench::ShippedDataFolder folder;
     for (auto _ : state) {
-        frmTintora window;
+        frmTintora window(folder);
         window.show();
         window.grab();
     }
@@ -44,8 +44,8 @@ void windowConstructionLoadAndShow(benchmark::State &state)
 // slider's reaction and rewriting the label, the hexadecimal text and the selected colour.
 void sliderDrag256(benchmark::State &state)
 {
-    const swatchly::bench::ShippedDataFolder folder;
-    frmTintora window;
+    swatchly::bench::ShippedDataFolder folder;
+    frmTintora window(folder);
     window.show();
     auto *red = window.Slide[0];
     for (auto _ : state) {
@@ -70,8 +70,8 @@ void typeKey(QWidget *target, QChar ch)
 // colour becoming the current one.
 void typeColourName(benchmark::State &state)
 {
-    const swatchly::bench::ShippedDataFolder folder;
-    frmTintora window;
+    swatchly::bench::ShippedDataFolder folder;
+    frmTintora window(folder);
     window.show();
     QLineEdit *edit = window.Combo1->lineEdit();
     const QString name = QStringLiteral("darkorange");

@@ -3,6 +3,8 @@
 #include "platform/Windows.h"
 #include "platform/controls/Style.h"
 #include "platform/services/CommandLine.h"
+#include "platform/services/ProgramFolder.h"
+#include "platform/services/Services.h"
 #include "platform/services/Translations.h"
 
 #include <QApplication>
@@ -104,9 +106,22 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Swatchly"));
     QApplication::setDesktopFileName(QStringLiteral("org.swatchly.swatchly"));
     QApplication::setStyle(new swatchly::platform::DeferredIconStyle);
-    swatchly::help::installHelpViewer();
 
-    swatchly::frmTintora window;
+    // The services every window reaches the system through, for the program's life.
+    namespace platform = swatchly::platform;
+    platform::QtMessageBoxes messageBoxes;
+    platform::QtDialogs dialogs(messageBoxes);
+    platform::DesktopLauncher launcher;
+    platform::SystemClock clock;
+    swatchly::help::ViewerHelpService help(messageBoxes, launcher);
+    platform::RealFileSystem files;
+    platform::RealFolderSearch folderSearch;
+    platform::Services services { &messageBoxes, &dialogs,
+                                  &launcher,     &clock,
+                                  &help,         &files,
+                                  &folderSearch, platform::chooseProgramFolder() };
+
+    swatchly::frmTintora window(services);
     window.adjustSize();
     swatchly::platform::centreOnScreen(&window);
     window.show();

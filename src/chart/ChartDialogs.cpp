@@ -50,8 +50,8 @@ void frmTintora::cmdFont_Click()
 
 void frmTintora::lblShowCB_Click()
 {
-    if (platform::startProgram(QStringLiteral("C:\\WINDOWS\\CLIPBRD.EXE")) == 0)
-        platform::msgBox(tr("Your ClipBoard is not Installed..."));
+    if (m_services.launcher->startProgram(QStringLiteral("C:\\WINDOWS\\CLIPBRD.EXE")) == 0)
+        m_services.messageBoxes->msgBox(tr("Your ClipBoard is not Installed..."));
 }
 
 } // namespace swatchly

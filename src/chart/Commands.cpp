@@ -5,7 +5,6 @@
 #include "commands/CHelp.h"
 #include "commands/frmSendEmail.h"
 #include "platform/services/CommandKeys.h"
-#include "platform/services/ProgramFolder.h"
 #include "schemes/frmSavetxt.h"
 
 namespace swatchly {
@@ -41,19 +40,19 @@ void frmTintora::mnuExport_Click(int)
 
 void frmTintora::mnuAbout_Click(int)
 {
-    modChromel::ShowAboutBox(this);
+    modChromel::ShowAboutBox(*m_services.dialogs, this);
 }
 
 void frmTintora::mnuEmail_Click(int)
 {
-    frmSendEmail window(this);
+    frmSendEmail window(m_services, this);
     window.exec();
 }
 
 void frmTintora::mnuHelp_Click(int)
 {
-    CHelp help;
-    help.Show(platform::programFilePath(QStringLiteral("swatchly.chm")),
+    CHelp help(*m_services.help);
+    help.Show(m_services.programFilePath(QStringLiteral("swatchly.chm")),
               QStringLiteral("swatchwin"));
 }
 

@@ -9,7 +9,6 @@
 #include "platform/services/Files.h"
 #include "platform/services/FolderLock.h"
 #include "platform/services/MessageBoxes.h"
-#include "platform/services/ProgramFolder.h"
 #include "platform/services/Termination.h"
 #include "platform/services/Translations.h"
 #include "widgets/cToolTip.h"
@@ -31,9 +30,9 @@ const QString UserColoursFile = QStringLiteral("UserDefColors.col");
 // The Users Special Colors as UserDefColors.col holds them now, box by box: nothing for a box
 // whose record does not convert, and the list ends at the first missing record. A missing file
 // holds none; a file that is there but cannot be read is a failure.
-EachColourRecord coloursOnDisk(const std::string &path)
+EachColourRecord coloursOnDisk(platform::FileSystem &files, const std::string &path)
 {
-    const auto file = platform::files().openForInput(path);
+    const auto file = files.openForInput(path);
     if (!file) {
         if (file.error() == fileErrors::FileNotFound)
             return {};
@@ -52,18 +51,19 @@ EachColourRecord coloursOnDisk(const std::string &path)
 // ending together each merge what the other wrote. The file layer writes beside the old file
 // and renames into place only after the last record, so a failure leaves the old file whole;
 // a file that cannot be read is not replaced at all.
-std::optional<FileError> saveUserColours(std::span<const ColourValue> standing,
+std::optional<FileError> saveUserColours(const platform::Services &services,
+                                         std::span<const ColourValue> standing,
                                          std::span<const bool> changed)
 {
-    const auto lock = platform::lockFolder(platform::pathBytes(platform::programFolder()));
+    const auto lock = platform::lockFolder(platform::pathBytes(services.programFolder));
     if (!lock)
         return lock.error();
-    const std::string path = platform::programFileBytes(UserColoursFile);
-    const auto onDisk = coloursOnDisk(path);
+    const std::string path = services.programFileBytes(UserColoursFile);
+    const auto onDisk = coloursOnDisk(*services.files, path);
     if (onDisk.failure)
         return onDisk.failure;
     const auto colours = keepUnchangedFromDisk(standing, changed, onDisk.colours);
-    auto opened = platform::files().openForOutput(path);
+    auto opened = services.files->openForOutput(path);
     if (!opened)
         return opened.error();
     const auto file = std::move(*opened);
@@ -90,9 +90,9 @@ void frmTintora::mnuExit_Click()
 
 void frmTintora::Form_QueryUnload(int &Cancel, int)
 {
-    const auto answer =
-        platform::msgBox(tr("Are you sure you want to Exit... Swatchly?"), platform::Buttons::YesNo,
-                         platform::Icon::Question, tr("Exit Program?"), this);
+    const auto answer = m_services.messageBoxes->msgBox(
+        tr("Are you sure you want to Exit... Swatchly?"), platform::Buttons::YesNo,
+        platform::Icon::Question, tr("Exit Program?"), this);
     if (answer != platform::Answer::Yes) {
         Cancel = 1;
         return;
@@ -111,7 +111,7 @@ std::optional<FileError> frmTintora::saveStore()
     const auto changed = std::span<const bool>(changedThisRun)
                              .subspan(static_cast<std::size_t>(UsersSpecialColors.first),
                                       static_cast<std::size_t>(UsersSpecialColors.count()));
-    auto failure = saveUserColours(userColours(), changed);
+    auto failure = saveUserColours(m_services, userColours(), changed);
     // Saved: a later close has nothing left to save unless something is stored again.
     if (!failure)
         UserColorsChanged = false;
@@ -126,9 +126,9 @@ bool frmTintora::saveStoreOrLetGo()
             //: %1 is the file's path, %2 why it failed ("Permission denied").
             tr("Your Users Special Colors could not be saved to the file "
                "\"%1\": %2.\n\nDo you want to exit without saving them?")
-                .arg(platform::programFilePath(UserColoursFile), platform::describe(*failure));
-        return platform::msgBoxDefaultNo(prompt, platform::Icon::Exclamation, {}, this) ==
-            platform::Answer::Yes;
+                .arg(m_services.programFilePath(UserColoursFile), platform::describe(*failure));
+        return m_services.messageBoxes->msgBoxDefaultNo(prompt, platform::Icon::Exclamation, {},
+                                                        this) == platform::Answer::Yes;
     }
     return true;
 }

@@ -9,7 +9,6 @@
 #include "platform/controls/Pictures.h"
 #include "platform/services/FileNames.h"
 #include "platform/services/Files.h"
-#include "platform/services/ProgramFolder.h"
 #include "platform/services/ReplacingFile.h"
 
 #include <QAction>
@@ -22,7 +21,7 @@ void frmTintora::Form_Load()
     UserColorsChanged = false;
     setUpToolTips();
     Check1_Click();
-    platform::removeSaveLeftovers(platform::pathBytes(platform::programFolder()));
+    platform::removeSaveLeftovers(platform::pathBytes(m_services.programFolder));
     LoadStartUpData();
     picColorSel_Change();
 }
@@ -43,8 +42,9 @@ void frmTintora::setMenuPictures()
 
 void frmTintora::LoadStartUpData()
 {
-    auto openFile = [](const char *name) -> std::unique_ptr<platform::InputFile> {
-        auto file = platform::files().openForInput(platform::programFileBytes(QLatin1String(name)));
+    auto openFile = [this](const char *name) -> std::unique_ptr<platform::InputFile> {
+        auto file =
+            m_services.files->openForInput(m_services.programFileBytes(QLatin1String(name)));
         return file ? std::move(*file) : nullptr;
     };
     // Reads a file of RRGGBB records into the boxes; false at the first failure, with the boxes

@@ -63,10 +63,11 @@ void frmTintora::cmdHexColVal_Click()
         if (!channel) {
             platform::TextBox *box = txtColValue[FirstHexBox + f];
             //: %1 is the channel (Red, Green or Blue), %2 the text typed.
-            platform::msgBox(tr("The %1 value \"%2\" is not a hexadecimal number "
-                                "from 00 to FF. Please correct it.")
-                                 .arg(tr(channelName(f)), box->text()),
-                             platform::Buttons::OK, platform::Icon::Exclamation, {}, this);
+            m_services.messageBoxes->msgBox(tr("The %1 value \"%2\" is not a hexadecimal number "
+                                               "from 00 to FF. Please correct it.")
+                                                .arg(tr(channelName(f)), box->text()),
+                                            platform::Buttons::OK, platform::Icon::Exclamation, {},
+                                            this);
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
             return;

@@ -45,8 +45,9 @@ QIcon programIcon()
 
 } // namespace
 
-frmTintora::frmTintora(QWidget *parent)
+frmTintora::frmTintora(platform::Services &services, QWidget *parent)
     : QWidget(parent)
+    , m_services(services)
 {
     setObjectName(QStringLiteral("frmTintora"));
     setWindowTitle(QStringLiteral("Swatchly"));
@@ -70,8 +71,8 @@ frmTintora::frmTintora(QWidget *parent)
     outer->addWidget(client);
     m_client = client;
 
-    cdColor = new platform::CommonDialog(this, QStringLiteral("cdColor"));
-    cdbFont = new platform::CommonDialog(this, QStringLiteral("cdbFont"));
+    cdColor = new platform::CommonDialog(*m_services.dialogs, this, QStringLiteral("cdColor"));
+    cdbFont = new platform::CommonDialog(*m_services.dialogs, this, QStringLiteral("cdbFont"));
 
     buildChart(client);
     buildValueFrames(client);
@@ -83,7 +84,7 @@ frmTintora::frmTintora(QWidget *parent)
     setUpAccessibility();
     connectHandlers();
     setUpCommandKeys();
-    new TypeAheadCombo(Combo1,
+    new TypeAheadCombo(*m_services.messageBoxes, Combo1,
                        TypeAheadRules {
                            false,
                            [this](int index) { foundColourName(index); },

@@ -31,6 +31,7 @@
 #include "platform/controls/Slider.h"
 #include "platform/controls/TextBox.h"
 #include "platform/services/CommonDialog.h"
+#include "platform/services/Services.h"
 #include "schemes/UserColourBoxes.h"
 #include "widgets/TypeAheadCombo.h"
 
@@ -56,12 +57,14 @@ class frmTintora : public QWidget, public UserColourBoxes
 {
     Q_OBJECT
 public:
-    explicit frmTintora(QWidget *parent = nullptr);
+    // The window and the windows it opens reach the system through services.
+    explicit frmTintora(platform::Services &services, QWidget *parent = nullptr);
     ~frmTintora() override;
 
     // The current colour: the background of picColorSel.
     ColourValue currentColour() const { return picColorSel->backColor(); }
     QIcon windowIconPicture() const { return m_icon; }
+    platform::Services &services() const { return m_services; }
 
     // The Users Special Colors, as the scheme window imports and exports them.
     std::vector<ColourValue> userColours() const override;
@@ -194,6 +197,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    platform::Services &m_services;
     // The user already answered the close for this session end, and nothing was stored since.
     bool m_sessionAnswered = false;
     // The application is quitting, as when the desktop session ends after its question: the

@@ -9,7 +9,7 @@
 
 namespace modChromel {
 
-void ShowAboutBox(QWidget *owner)
+void ShowAboutBox(swatchly::platform::Dialogs &dialogs, QWidget *owner)
 {
     // The version is the one set at the top of CMakeLists.txt.
     const QString text = QStringLiteral("Swatchly") + QChar(10) +
@@ -18,8 +18,7 @@ void ShowAboutBox(QWidget *owner)
                                     "A small, fast colour picker for the web. Version %1")
             .arg(QStringLiteral(SWATCHLY_VERSION));
     const QIcon icon = owner ? owner->windowIcon() : QApplication::windowIcon();
-    swatchly::platform::dialogs().showAbout(owner, swatchly::platform::ApplicationTitle, text,
-                                            icon);
+    dialogs.showAbout(owner, swatchly::platform::ApplicationTitle, text, icon);
 }
 
 } // namespace modChromel

@@ -4,10 +4,14 @@
 
 class QWidget;
 
+namespace swatchly::platform {
+class Dialogs;
+}
+
 namespace modChromel {
 
-// Shows the About box modal to its owner, with the owner's icon (the application's without
-// an owner), and returns when the user closes it.
-void ShowAboutBox(QWidget *owner);
+// Shows the About box through dialogs, modal to its owner, with the owner's icon (the
+// application's without an owner), and returns when the user closes it.
+void ShowAboutBox(swatchly::platform::Dialogs &dialogs, QWidget *owner);
 
 } // namespace modChromel

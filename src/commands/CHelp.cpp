@@ -28,9 +28,9 @@ void CHelp::Show(const QString &NewFile, const QString &WindowPane, std::optiona
 
     // What the viewer makes of the call is its own affair; nothing comes back to report.
     if (!ContextID)
-        platform::htmlHelp(target, platform::HH_DISPLAY_TOPIC, 0);
+        m_help.htmlHelp(target, platform::HH_DISPLAY_TOPIC, 0);
     else
-        platform::htmlHelp(target, platform::HH_HELP_CONTEXT, *ContextID);
+        m_help.htmlHelp(target, platform::HH_HELP_CONTEXT, *ContextID);
 }
 
 } // namespace swatchly

@@ -8,11 +8,23 @@
 
 namespace swatchly {
 
+namespace platform {
+class HelpService;
+}
+
 class CHelp
 {
 public:
+    // Shows through the help service given.
+    explicit CHelp(platform::HelpService &help)
+        : m_help(help)
+    { }
+
     void Show(const QString &NewFile, const QString &WindowPane,
               std::optional<int> ContextID = std::nullopt);
+
+private:
+    platform::HelpService &m_help;
 };
 
 } // namespace swatchly

@@ -7,8 +7,7 @@
 #include "platform/controls/Geometry.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/TextBox.h"
-#include "platform/services/Clock.h"
-#include "platform/services/Launcher.h"
+#include "platform/services/Services.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -71,8 +70,9 @@ QString longTimeFormat(const QLocale &locale)
 
 } // namespace
 
-frmSendEmail::frmSendEmail(QWidget *parent)
+frmSendEmail::frmSendEmail(platform::Services &services, QWidget *parent)
     : QDialog(parent)
+    , m_services(services)
 {
     setObjectName(QStringLiteral("frmSendEmail"));
     //: The feedback window's title.
@@ -151,7 +151,7 @@ QString frmSendEmail::subjectFor(const QDateTime &when)
 
 void frmSendEmail::Form_Activate()
 {
-    txtSubject->setText(subjectFor(platform::now()));
+    txtSubject->setText(subjectFor(m_services.clock->now()));
     for (const char *option : BodyOptions)
         cboBody->addListItem(tr(option));
     cboBody->setText(cboBody->list(0));
@@ -215,7 +215,7 @@ void frmSendEmail::keyPressEvent(QKeyEvent *event)
 
 void frmSendEmail::cmdSendIt_Click()
 {
-    platform::openUrl(QUrl(composeLink(), QUrl::TolerantMode));
+    m_services.launcher->openUrl(QUrl(composeLink(), QUrl::TolerantMode));
 }
 
 bool frmSendEmail::event(QEvent *event)

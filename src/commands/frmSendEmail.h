@@ -18,11 +18,16 @@
 
 namespace swatchly {
 
+namespace platform {
+struct Services;
+}
+
 class frmSendEmail : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmSendEmail(QWidget *parent = nullptr);
+    // The window takes the date from the services' clock and sends through their launcher.
+    explicit frmSendEmail(platform::Services &services, QWidget *parent = nullptr);
 
     // The link cmdSendIt_Click hands on, composed from the fields as they are now.
     QString composeLink() const;
@@ -53,6 +58,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    platform::Services &m_services;
     bool m_activated = false;
     bool m_centred = false;
 };

@@ -4,7 +4,6 @@
 #include "help/HelpPage.h"
 #include "help/HelpTopics.h"
 #include "help/HelpViewer.h"
-#include "platform/services/Launcher.h"
 
 #include <QStringList>
 
@@ -41,7 +40,7 @@ void HelpViewer::showHome()
 void HelpViewer::followLink(const QUrl &url)
 {
     if (isOutsideLink(url)) {
-        platform::openUrl(url);
+        m_launcher.openUrl(url);
         return;
     }
     QUrl resolved = url.isRelative() ? m_page->source().resolved(url) : url;

@@ -93,8 +93,8 @@ HelpViewer *HelpViewer::viewerFor(const QString &file)
     return openViewer(key);
 }
 
-HelpViewer *HelpViewer::display(const platform::HelpTarget &target, int command, int data,
-                                QString *failure)
+HelpViewer *HelpViewer::display(platform::Launcher &launcher, const platform::HelpTarget &target,
+                                int command, int data, QString *failure)
 {
     if (command != HH_DISPLAY_TOPIC && command != HH_HELP_CONTEXT)
         return nullptr;
@@ -138,7 +138,7 @@ HelpViewer *HelpViewer::display(const platform::HelpTarget &target, int command,
         auto file = std::make_unique<ChmFile>(key);
         if (!file->isOpen())
             return fail(notHelp);
-        viewer = new HelpViewer(std::move(file), parsed.window);
+        viewer = new HelpViewer(launcher, std::move(file), parsed.window);
         if (viewer->defaultTopic().isEmpty()) {
             delete viewer;
             return fail(notHelp);
@@ -166,8 +166,10 @@ HelpViewer *HelpViewer::display(const platform::HelpTarget &target, int command,
     return viewer;
 }
 
-HelpViewer::HelpViewer(std::unique_ptr<ChmFile> file, const QString &windowName)
+HelpViewer::HelpViewer(platform::Launcher &launcher, std::unique_ptr<ChmFile> file,
+                       const QString &windowName)
     : QWidget(nullptr, Qt::Window)
+    , m_launcher(launcher)
     , m_file(std::move(file))
     , m_windowName(windowName)
 {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "platform/services/Help.h"
+#include "platform/services/Launcher.h"
 
 #include <QImage>
 #include <QPointer>
@@ -36,9 +37,10 @@ class HelpViewer : public QWidget
 public:
     // Shows the target's file in its viewer, opening one when the file has none yet; nullptr
     // when the file is missing or is no readable help file (then `failure`, when given, gets a
-    // message naming the file and why), or the command is not one of the two above.
-    static HelpViewer *display(const platform::HelpTarget &target, int command, int data,
-                               QString *failure = nullptr);
+    // message naming the file and why), or the command is not one of the two above. A new
+    // viewer hands the links that lead out of the file to launcher.
+    static HelpViewer *display(platform::Launcher &launcher, const platform::HelpTarget &target,
+                               int command, int data, QString *failure = nullptr);
     // The open viewer of a file, or nullptr.
     static HelpViewer *viewerFor(const QString &file);
 
@@ -63,7 +65,8 @@ public:
     void showHome();
 
 private:
-    HelpViewer(std::unique_ptr<ChmFile> file, const QString &windowName);
+    HelpViewer(platform::Launcher &launcher, std::unique_ptr<ChmFile> file,
+               const QString &windowName);
 
     QString defaultTopic() const;
     void fillContents();
@@ -72,6 +75,7 @@ private:
     void selectContentsEntry(const QUrl &url);
     void showFirstIndexMatch(const QString &text);
 
+    platform::Launcher &m_launcher;
     std::unique_ptr<ChmFile> m_file;
     QString m_windowName;
     QString m_contentsFile;

@@ -9,8 +9,9 @@ void frmSavetxt::cmdDelete_Click()
 {
     const QString name = Combo1->text();
     if (name.isEmpty()) {
-        platform::msgBox(tr("<<<Please list a file to Delete >>>."), platform::Buttons::OK,
-                         platform::Icon::Information, tr("No File Listed..."), this);
+        m_services.messageBoxes->msgBox(tr("<<<Please list a file to Delete >>>."),
+                                        platform::Buttons::OK, platform::Icon::Information,
+                                        tr("No File Listed..."), this);
         Combo1->setFocus();
         return;
     }
@@ -18,11 +19,12 @@ void frmSavetxt::cmdDelete_Click()
         return;
     // The Users Special Colors file; the box holds the first form when completion is undone.
     if (name == QLatin1String("UserDefColors") || name == QLatin1String("UserDefColors.col")) {
-        platform::msgBox(tr("You may only Export (Change) this File."), platform::Buttons::OK,
-                         platform::Icon::Critical, tr("System File, Can Not Delete!"), this);
+        m_services.messageBoxes->msgBox(tr("You may only Export (Change) this File."),
+                                        platform::Buttons::OK, platform::Icon::Critical,
+                                        tr("System File, Can Not Delete!"), this);
         return;
     }
-    const platform::Answer answer = platform::msgBox(
+    const platform::Answer answer = m_services.messageBoxes->msgBox(
         //: %1 is the scheme file's name.
         tr("Delete %1     ... Is this your Final Answer?\r\n\r\n"
            "Hint: You may Change (Export) this Color Scheme instead of Deleting this file.")
@@ -36,9 +38,9 @@ void frmSavetxt::cmdDelete_Click()
     for (int i = 0; i < Combo1->listCount(); ++i) {
         if (Combo1->list(i) != name)
             continue;
-        if (const auto failure = platform::files().remove(schemeFilePath(name))) {
-            platform::msgBox(problemText(*failure), platform::Buttons::OK, platform::Icon::None, {},
-                             this);
+        if (const auto failure = m_services.files->remove(schemeFilePath(name))) {
+            m_services.messageBoxes->msgBox(problemText(*failure), platform::Buttons::OK,
+                                            platform::Icon::None, {}, this);
             return;
         }
         Combo1->removeListItem(i);
@@ -46,8 +48,9 @@ void frmSavetxt::cmdDelete_Click()
         Combo1->update();
         return;
     }
-    platform::msgBox(tr("You can not delete a file that doesn't exist!"), platform::Buttons::OK,
-                     platform::Icon::Critical, tr("No such File!"), this);
+    m_services.messageBoxes->msgBox(tr("You can not delete a file that doesn't exist!"),
+                                    platform::Buttons::OK, platform::Icon::Critical,
+                                    tr("No such File!"), this);
     clearNameBox();
     Combo1->setFocus();
 }

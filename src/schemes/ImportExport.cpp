@@ -25,8 +25,9 @@ void frmSavetxt::cmdOpen_Click()
 {
     const QString name = Combo1->text();
     if (name.isEmpty()) {
-        platform::msgBox(tr("You must select a file, please!"), platform::Buttons::OK,
-                         platform::Icon::Exclamation, tr("No File Selected"), this);
+        m_services.messageBoxes->msgBox(tr("You must select a file, please!"),
+                                        platform::Buttons::OK, platform::Icon::Exclamation,
+                                        tr("No File Selected"), this);
         Combo1->setFocus();
         return;
     }
@@ -34,12 +35,13 @@ void frmSavetxt::cmdOpen_Click()
         return;
 
     auto failed = [this] {
-        platform::msgBox(tr("Error Openning File"), platform::Buttons::OK, platform::Icon::Critical,
-                         tr("File Error, Does this file exist?"), this);
+        m_services.messageBoxes->msgBox(tr("Error Openning File"), platform::Buttons::OK,
+                                        platform::Icon::Critical,
+                                        tr("File Error, Does this file exist?"), this);
         clearNameBox();
         Combo1->setFocus();
     };
-    auto opened = platform::files().openForInput(schemeFilePath(name));
+    auto opened = m_services.files->openForInput(schemeFilePath(name));
     if (!opened) {
         failed();
         return;
@@ -59,8 +61,8 @@ void frmSavetxt::cmdOpen_Click()
 void frmSavetxt::cmdSave_Click()
 {
     if (Combo1->text().isEmpty()) {
-        platform::msgBox(tr("You must name the file!"), platform::Buttons::OK,
-                         platform::Icon::Critical, tr("No file Name!"), this);
+        m_services.messageBoxes->msgBox(tr("You must name the file!"), platform::Buttons::OK,
+                                        platform::Icon::Critical, tr("No file Name!"), this);
         Combo1->setFocus();
         return;
     }
@@ -73,7 +75,7 @@ void frmSavetxt::cmdSave_Click()
     if (!isPlainSchemeName(name))
         return;
 
-    auto existing = platform::files().openForInput(schemeFilePath(name));
+    auto existing = m_services.files->openForInput(schemeFilePath(name));
     if (!existing) {
         if (existing.error().code == fileErrors::FileNotFound.code) {
             WriteFile();
@@ -83,7 +85,7 @@ void frmSavetxt::cmdSave_Click()
     }
     existing->reset();
 
-    const platform::Answer answer = platform::msgBox(
+    const platform::Answer answer = m_services.messageBoxes->msgBox(
         tr("1. File already exits, Write over it?...............Select Yes \r\n\r\n"
            "2. I want to create a New File (New Name) Select No \r\n\r\n"),
         platform::Buttons::YesNo, platform::Icon::Information,
@@ -106,9 +108,10 @@ void frmSavetxt::WriteFile()
     if (!isPlainSchemeName(name))
         return;
     auto report = [this](const FileError &error) {
-        platform::msgBox(problemText(error), platform::Buttons::OK, platform::Icon::None, {}, this);
+        m_services.messageBoxes->msgBox(problemText(error), platform::Buttons::OK,
+                                        platform::Icon::None, {}, this);
     };
-    auto opened = platform::files().openForOutput(schemeFilePath(name));
+    auto opened = m_services.files->openForOutput(schemeFilePath(name));
     if (!opened) {
         report(opened.error());
         return;

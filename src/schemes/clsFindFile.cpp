@@ -193,7 +193,9 @@ QString formatDateText(const QDateTime &moment, const QString &format)
     return out;
 }
 
-clsFindFile::clsFindFile()
+clsFindFile::clsFindFile(platform::FolderSearch &search, platform::MessageBoxes &boxes)
+    : m_search(search)
+    , m_boxes(boxes)
 {
     //: The text of a file time that cannot be told.
     UnknownDateText(QCoreApplication::translate("swatchly::clsFindFile", "Unknown"));
@@ -231,18 +233,18 @@ QString clsFindFile::Find(const QString &strFile, bool blnShowError)
 {
     if (searching()) {
         if (blnShowError &&
-            platform::msgBox(
+            m_boxes.msgBox(
                 QCoreApplication::translate("swatchly::clsFindFile", "Cancel the current search?"),
                 platform::Buttons::YesNo, platform::Icon::Question) == platform::Answer::No)
             return {};
         CloseFind();
     }
-    m_found = platform::folderSearch().find(platform::pathBytes(strFile));
+    m_found = m_search.find(platform::pathBytes(strFile));
     m_current = 0;
     if (!searching()) {
         if (blnShowError)
             //: %1 is the file or pattern searched for.
-            platform::msgBox(
+            m_boxes.msgBox(
                 QCoreApplication::translate("swatchly::clsFindFile", "%1 could not be found!")
                     .arg(strFile),
                 platform::Buttons::OK, platform::Icon::Exclamation);

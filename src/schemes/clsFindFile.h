@@ -13,6 +13,7 @@
 #pragma once
 
 #include "platform/services/FolderSearch.h"
+#include "platform/services/MessageBoxes.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -27,7 +28,8 @@ namespace swatchly {
 class clsFindFile
 {
 public:
-    clsFindFile();
+    // Searches through search; asks and reports through boxes.
+    clsFindFile(platform::FolderSearch &search, platform::MessageBoxes &boxes);
     ~clsFindFile();
     clsFindFile(const clsFindFile &) = delete;
     clsFindFile &operator=(const clsFindFile &) = delete;
@@ -60,6 +62,8 @@ private:
 
     // The open search: the matching entries and the one it stands on; past the end when no
     // search is open.
+    platform::FolderSearch &m_search;
+    platform::MessageBoxes &m_boxes;
     std::vector<platform::FolderEntry> m_found;
     std::size_t m_current = 0;
     QString m_strDateFormat;

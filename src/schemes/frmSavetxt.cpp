@@ -10,8 +10,6 @@
 #include "platform/controls/Geometry.h"
 #include "platform/controls/Label.h"
 #include "platform/services/FileNames.h"
-#include "platform/services/MessageBoxes.h"
-#include "platform/services/ProgramFolder.h"
 #include "platform/services/Translations.h"
 
 #include <QCloseEvent>
@@ -34,9 +32,10 @@ constexpr std::uint32_t DirectoryAttribute = 0x10;
 
 } // namespace
 
-frmSavetxt::frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours,
-                       QPointer<frmSavetxt> &loaded)
-    : m_main(mainWindow)
+frmSavetxt::frmSavetxt(platform::Services &services, QWidget &mainWindow,
+                       UserColourBoxes &userColours, QPointer<frmSavetxt> &loaded)
+    : m_services(services)
+    , m_main(mainWindow)
     , m_userColours(userColours)
     , m_loaded(loaded)
 {
@@ -53,7 +52,7 @@ frmSavetxt::frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours,
 
     buildControls();
     connectHandlers();
-    new TypeAheadCombo(Combo1,
+    new TypeAheadCombo(*m_services.messageBoxes, Combo1,
                        TypeAheadRules {
                            true,
                            [this](int index) { foundSchemeName(index); },
@@ -169,10 +168,11 @@ void frmSavetxt::connectHandlers()
                 [this, i] { optOpenSave_Click(i); });
 }
 
-frmSavetxt *frmSavetxt::open(QWidget &mainWindow, UserColourBoxes &userColours,
-                             QPointer<frmSavetxt> &loaded, int option)
+frmSavetxt *frmSavetxt::open(platform::Services &services, QWidget &mainWindow,
+                             UserColourBoxes &userColours, QPointer<frmSavetxt> &loaded, int option)
 {
-    frmSavetxt *window = loaded ? loaded.data() : new frmSavetxt(mainWindow, userColours, loaded);
+    frmSavetxt *window =
+        loaded ? loaded.data() : new frmSavetxt(services, mainWindow, userColours, loaded);
     window->show();
     window->optOpenSave[static_cast<std::size_t>(option == 0 ? 0 : 1)]->setValue(true);
     mainWindow.hide();
@@ -193,7 +193,7 @@ void frmSavetxt::FillFileList()
 {
     // The list is still empty, so this clears the design text.
     Combo1->setText(Combo1->list(0));
-    FindFilesInSingleDir(platform::programFolder(), QStringLiteral("\\*.col"));
+    FindFilesInSingleDir(m_services.programFolder, QStringLiteral("\\*.col"));
     Combo1->update();
 }
 
@@ -202,7 +202,8 @@ int frmSavetxt::FindFilesInSingleDir(const QString &strDir, const QString &strPa
     m_strExtension = QStringLiteral("col");
     const QString folder = platform::withTrailingSeparator(strDir);
     if (!m_cFindFile)
-        m_cFindFile = std::make_unique<clsFindFile>();
+        m_cFindFile =
+            std::make_unique<clsFindFile>(*m_services.folderSearch, *m_services.messageBoxes);
     m_strFoundName = m_cFindFile->Find(folder + strPattern, false);
     while (!m_strFoundName.isEmpty()) {
         if ((m_cFindFile->FileAttributes() & DirectoryAttribute) == 0 &&
@@ -315,14 +316,14 @@ bool frmSavetxt::isPlainSchemeName(const QString &name)
         problem = tr("A scheme name needs at least one visible character; please type a plain "
                      "file name.");
     if (!problem.isEmpty())
-        platform::msgBox(problem, platform::Buttons::OK, platform::Icon::Exclamation,
-                         tr("Invalid File Name"), this);
+        m_services.messageBoxes->msgBox(problem, platform::Buttons::OK, platform::Icon::Exclamation,
+                                        tr("Invalid File Name"), this);
     return problem.isEmpty();
 }
 
 std::string frmSavetxt::schemeFilePath(const QString &name) const
 {
-    return platform::programFileBytes(name);
+    return m_services.programFileBytes(name);
 }
 
 QString frmSavetxt::problemText(const FileError &error)

@@ -22,6 +22,7 @@
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Frames.h"
 #include "platform/controls/Label.h"
+#include "platform/services/Services.h"
 #include "schemes/UserColourBoxes.h"
 #include "schemes/clsFindFile.h"
 #include "widgets/TypeAheadCombo.h"
@@ -38,7 +39,7 @@ namespace swatchly {
 class frmSavetxt;
 
 // A main window that holds the Users Special Colors itself, as the colour chart window does,
-// and its loaded scheme window.
+// its loaded scheme window and the services its windows are given.
 template<typename Window>
 concept MainWindowWithUserColours = std::derived_from<Window, QWidget> &&
     std::derived_from<Window, UserColourBoxes> && requires(Window &window)
@@ -46,6 +47,9 @@ concept MainWindowWithUserColours = std::derived_from<Window, QWidget> &&
     {
         window.schemeWindow()
         } -> std::same_as<QPointer<frmSavetxt> &>;
+    {
+        window.services()
+        } -> std::same_as<platform::Services &>;
 };
 
 class frmSavetxt : public QWidget
@@ -54,22 +58,24 @@ class frmSavetxt : public QWidget
 public:
     // Builds and loads the window (Form_Load) for mainWindow, whose Users Special Colors
     // userColours are, and puts it in mainWindow's loaded pointer, deleting the window that
-    // pointer held; open() is the usual way in.
-    frmSavetxt(QWidget &mainWindow, UserColourBoxes &userColours, QPointer<frmSavetxt> &loaded);
+    // pointer held; open() is the usual way in. The window reaches the system through services.
+    frmSavetxt(platform::Services &services, QWidget &mainWindow, UserColourBoxes &userColours,
+               QPointer<frmSavetxt> &loaded);
     template<MainWindowWithUserColours MainWindow>
     explicit frmSavetxt(MainWindow &mainWindow)
-        : frmSavetxt(mainWindow, mainWindow, mainWindow.schemeWindow())
+        : frmSavetxt(mainWindow.services(), mainWindow, mainWindow, mainWindow.schemeWindow())
     { }
     ~frmSavetxt() override;
 
     // Shows the window held in loaded (loading it first when there is none), chooses
     // optOpenSave(option) and hides the main window.
-    static frmSavetxt *open(QWidget &mainWindow, UserColourBoxes &userColours,
-                            QPointer<frmSavetxt> &loaded, int option);
+    static frmSavetxt *open(platform::Services &services, QWidget &mainWindow,
+                            UserColourBoxes &userColours, QPointer<frmSavetxt> &loaded, int option);
     template<MainWindowWithUserColours MainWindow>
     static frmSavetxt *open(MainWindow &mainWindow, int option)
     {
-        return open(mainWindow, mainWindow, mainWindow.schemeWindow(), option);
+        return open(mainWindow.services(), mainWindow, mainWindow, mainWindow.schemeWindow(),
+                    option);
     }
 
     // ---- Controls, named as the window's design names them ----
@@ -112,6 +118,7 @@ private:
     // The one message of a failed write or delete: the text, the code and the description.
     static QString problemText(const FileError &error);
 
+    platform::Services &m_services;
     QWidget &m_main;
     UserColourBoxes &m_userColours;
     // The main window's pointer to its loaded scheme window; the main window outlives it.

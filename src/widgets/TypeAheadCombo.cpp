@@ -5,8 +5,10 @@
 
 namespace swatchly {
 
-TypeAheadCombo::TypeAheadCombo(platform::ComboBox *box, TypeAheadRules rules)
+TypeAheadCombo::TypeAheadCombo(platform::MessageBoxes &boxes, platform::ComboBox *box,
+                               TypeAheadRules rules)
     : QObject(box)
+    , m_boxes(boxes)
     , m_box(box)
     , m_rules(std::move(rules))
 {
@@ -64,8 +66,8 @@ void TypeAheadCombo::itemChosen()
         m_rules.foundOnChoosing(found);
     if (found < 0)
         //: %1 is the text typed into a name box.
-        platform::msgBox(tr("Sorry, but there is no match for '%1'.").arg(m_box->text()),
-                         platform::Buttons::OK, platform::Icon::Information, tr("Find Results"));
+        m_boxes.msgBox(tr("Sorry, but there is no match for '%1'.").arg(m_box->text()),
+                       platform::Buttons::OK, platform::Icon::Information, tr("Find Results"));
     if (m_rules.afterChoosing)
         m_rules.afterChoosing();
 }

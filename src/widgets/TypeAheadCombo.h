@@ -15,7 +15,8 @@ namespace swatchly {
 
 namespace platform {
 class ComboBox;
-}
+class MessageBoxes;
+} // namespace platform
 
 struct TypeAheadRules
 {
@@ -36,7 +37,8 @@ class TypeAheadCombo : public QObject
 {
     Q_OBJECT
 public:
-    TypeAheadCombo(platform::ComboBox *box, TypeAheadRules rules);
+    // Says through boxes when a name is not in the list.
+    TypeAheadCombo(platform::MessageBoxes &boxes, platform::ComboBox *box, TypeAheadRules rules);
 
     void keyPress(int &keyAscii);
     void textChanged();
@@ -49,6 +51,7 @@ public:
 private:
     void chooseItem(int index);
 
+    platform::MessageBoxes &m_boxes;
     platform::ComboBox *m_box;
     TypeAheadRules m_rules;
     // The last character typed into the box was Backspace.

@@ -101,7 +101,7 @@ private slots:
         QFETCH(QString, clipboard);
         FakePlatform fake;
         writeData(fake);
-        frmTintora window;
+        frmTintora window(fake);
         QVERIFY(showWindow(window));
         fake.colourAnswer = chosen;
 
@@ -135,7 +135,7 @@ private slots:
         QFETCH(std::optional<ColourValue>, answer);
         FakePlatform fake;
         writeData(fake);
-        frmTintora window;
+        frmTintora window(fake);
         QVERIFY(showWindow(window));
         fake.colourAnswer = answer;
         const ColourShown before(window);
@@ -153,7 +153,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake);
-        frmTintora window;
+        frmTintora window(fake);
         QVERIFY(showWindow(window));
 
         fake.colourAnswer = 0x0080FF;
@@ -185,7 +185,7 @@ private slots:
         QFETCH(double, size);
         FakePlatform fake;
         writeData(fake);
-        frmTintora window;
+        frmTintora window(fake);
         QVERIFY(showWindow(window));
         const QString shownFace = QFontInfo(window.lblSlide->font()).family();
         const ColourShown colourBefore(window);
@@ -214,7 +214,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake);
-        frmTintora window;
+        frmTintora window(fake);
         QVERIFY(showWindow(window));
         const FontShown before(window.lblSlide->font());
         platform::clipboardSetText(QStringLiteral("elsewhere"));
@@ -231,7 +231,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake);
-        frmTintora window;
+        frmTintora window(fake);
         QVERIFY(showWindow(window));
 
         fake.fontAnswer = platform::FontChoice { QStringLiteral("DejaVu Serif"), 20 };
@@ -262,7 +262,7 @@ private slots:
         QFETCH(bool, faceTaken);
         FakePlatform fake;
         writeData(fake);
-        frmTintora window;
+        frmTintora window(fake);
         QVERIFY(showWindow(window));
         const FontShown before(window.lblSlide->font());
         platform::clipboardSetText(QStringLiteral("elsewhere"));
@@ -292,7 +292,7 @@ private slots:
         QFETCH(int, messages);
         FakePlatform fake;
         writeData(fake);
-        frmTintora window;
+        frmTintora window(fake);
         QVERIFY(showWindow(window));
         fake.nextTaskId = taskId;
         const ColourShown before(window);

@@ -101,7 +101,7 @@ private slots:
 
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -161,7 +161,7 @@ private slots:
         FakePlatform fake;
         fake.copyShippedData();
         const QByteArray fileBefore = fake.readFile(QStringLiteral("UserDefColors.col"));
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -193,7 +193,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -233,7 +233,7 @@ private slots:
         FakePlatform fake;
         fake.copyShippedData();
         fake.writeFile(QStringLiteral("UserDefColors.col"), userColoursWithEmptyFirstBox());
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.Picture1[21]->backColor(), ButtonFace);
@@ -270,7 +270,7 @@ private slots:
 
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         click(window.Picture1[1], Qt::LeftButton, Qt::NoModifier);
@@ -301,7 +301,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 

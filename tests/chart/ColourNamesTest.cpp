@@ -120,7 +120,7 @@ private slots:
         FakePlatform fake;
         writeColours(fake);
         writeNames(fake, Names);
-        frmTintora window;
+        frmTintora window(fake);
         QVERIFY(showAndFocusBox(window));
 
         QTest::keyClicks(window.Combo1->lineEdit(), keys);
@@ -158,7 +158,7 @@ private slots:
         FakePlatform fake;
         writeColours(fake);
         writeNames(fake, Names);
-        frmTintora window;
+        frmTintora window(fake);
         QCOMPARE(window.Combo1->listCount(), Names.size());
         QVERIFY(showAndFocusBox(window));
         const QString hexBefore = window.txtHexValue->text();
@@ -183,7 +183,7 @@ private slots:
         FakePlatform fake;
         writeColours(fake);
         writeNames(fake, Names);
-        frmTintora window;
+        frmTintora window(fake);
         QVERIFY(showAndFocusBox(window));
 
         chooseFromList(window, 1);
@@ -205,7 +205,7 @@ private slots:
         FakePlatform fake;
         writeColours(fake);
         writeNames(fake, Names);
-        frmTintora window;
+        frmTintora window(fake);
         QVERIFY(showAndFocusBox(window));
 
         QTest::keyClicks(window.Combo1->lineEdit(), QStringLiteral("tan"));
@@ -237,7 +237,7 @@ private slots:
         writeColours(fake);
         if (fileExists)
             writeNames(fake, {});
-        frmTintora window;
+        frmTintora window(fake);
         QCOMPARE(window.Combo1->listCount(), 0);
         QVERIFY(showAndFocusBox(window));
         const ColourValue colourBefore = window.currentColour();

@@ -118,7 +118,7 @@ private slots:
         QFETCH(int, helps);
         QFETCH(int, schemeOption);
         FakePlatform fake;
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         EmailWindowCloser closer;
@@ -142,7 +142,7 @@ private slots:
     void toolbarButtonsRunTheirCommands()
     {
         FakePlatform fake;
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         EmailWindowCloser closer;
@@ -196,7 +196,7 @@ private slots:
     void menuItemsRunTheirCommands()
     {
         FakePlatform fake;
-        frmTintora window;
+        frmTintora window(fake);
         EmailWindowCloser closer;
         window.mnuAbout->trigger();
         QCOMPARE(fake.aboutRequests.size(), 1);
@@ -220,14 +220,14 @@ private slots:
     void aboutBoxShowsTitleProgramNoticeAndIcon()
     {
         FakePlatform fake;
-        frmTintora window;
+        frmTintora window(fake);
         // Another owner shows its own icon.
         QWidget other;
         QPixmap otherIcon(16, 16);
         otherIcon.fill(Qt::red);
         other.setWindowIcon(QIcon(otherIcon));
         window.mnuAbout_Click(3);
-        modChromel::ShowAboutBox(&other);
+        modChromel::ShowAboutBox(fake, &other);
         QCOMPARE(fake.aboutRequests.size(), 2);
         QCOMPARE(fake.aboutRequests[0].owner, &window);
         QCOMPARE(fake.aboutRequests[1].owner, &other);
@@ -251,7 +251,7 @@ private slots:
                                  .match(QString::fromUtf8(cmake.readAll()));
         QVERIFY(version.hasMatch());
         FakePlatform fake;
-        modChromel::ShowAboutBox(nullptr);
+        modChromel::ShowAboutBox(fake, nullptr);
         QCOMPARE(fake.aboutRequests.size(), 1);
         const QString text = fake.aboutRequests[0].text;
         QVERIFY2(text.endsWith(QStringLiteral(" Version ") + version.captured(1)),
@@ -261,7 +261,7 @@ private slots:
     void emailWindowIsModalOverTheVisibleMainWindow()
     {
         FakePlatform fake;
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         int looked = 0;
@@ -311,7 +311,7 @@ private slots:
         FakePlatform fake;
         fake.copyShippedData();
         fake.writeFile(QStringLiteral("Sunset.col"), QByteArray(140, 'x'));
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -351,12 +351,12 @@ private slots:
     void helpOpensTheProgramFoldersHelpFileInItsWindow()
     {
         FakePlatform fake;
-        frmTintora window;
+        frmTintora window(fake);
         window.mnuHelp->trigger();
         window.Toolbar1_ButtonClick(QStringLiteral("Help"));
         QCOMPARE(fake.helpCalls.size(), 2);
         for (const auto &call : fake.helpCalls) {
-            QCOMPARE(call.file, platform::programFilePath(QStringLiteral("swatchly.chm")));
+            QCOMPARE(call.file, fake.services.programFilePath(QStringLiteral("swatchly.chm")));
             QCOMPARE(call.window, QStringLiteral("swatchwin"));
             QCOMPARE(call.command, 0);
             QCOMPARE(call.data, 0);
@@ -368,7 +368,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const ColourValue current = window.currentColour();
@@ -382,7 +382,7 @@ private slots:
     void menuPicturesSitBesideTheirItemsInBothSizes()
     {
         FakePlatform fake;
-        frmTintora window;
+        frmTintora window(fake);
         const QList<QAction *> items = window.mnuFile->actions();
         QCOMPARE(items.size(), 10);
         const std::array<platform::ImageHolder *, 10> pictures {
@@ -414,7 +414,7 @@ private slots:
     void helpMenuShowsCtrlH()
     {
         FakePlatform fake;
-        frmTintora window;
+        frmTintora window(fake);
         QCOMPARE(window.mnuHelp->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
         QVERIFY(window.mnuHelp->shortcuts().contains(QKeySequence(Qt::Key_F1)));
     }
@@ -452,7 +452,7 @@ private slots:
         QFETCH(int, modifiers);
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -124,7 +124,7 @@ struct LoadedWindow : UserColoursFolder
         return QTest::qWaitForWindowExposed(&window);
     }
 
-    frmTintora window;
+    frmTintora window { fake };
 };
 
 } // namespace
@@ -188,7 +188,7 @@ private slots:
         QVERIFY(loaded.show());
         FakePlatform &fake = loaded.fake;
         frmTintora &window = loaded.window;
-        FaultyFileSystem files;
+        FaultyFileSystem files(fake);
         store(window, 1, 23);
         const ColourValue current = window.currentColour();
         auto closeWindow = [&] {
@@ -226,7 +226,7 @@ private slots:
         QVERIFY(loaded.show());
         FakePlatform &fake = loaded.fake;
         frmTintora &window = loaded.window;
-        FaultyFileSystem files;
+        FaultyFileSystem files(fake);
         // Boxes filled by other means than a store, as a scheme import does, are not saved.
         window.Picture1[30]->setBackColor(RGB(1, 2, 3));
         QTest::mouseClick(window.Picture1[5], Qt::LeftButton);
@@ -245,7 +245,7 @@ private slots:
         UserColoursFolder folder;
         FakePlatform &fake = folder.fake;
         {
-            frmTintora window;
+            frmTintora window(fake);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QCOMPARE(window.Picture1[26]->backColor(), ButtonFace);
@@ -276,7 +276,7 @@ private slots:
                  (QStringList { "ListBoxColorNames.txt", "StartUpColors", UserFile }));
 
         // The next start shows them again; the empty box comes back as a plain colour.
-        frmTintora next;
+        frmTintora next(fake);
         QCOMPARE(next.Picture1[23]->backColor(), RGB(255, 128, 0));
         QCOMPARE(next.Picture1[26]->backColor(), RGB(15, 0, 0));
         QCOMPARE(next.Picture1[21]->backColor(), 0x101010);
@@ -317,14 +317,14 @@ private slots:
         UserColoursFolder folder;
         FakePlatform &fake = folder.fake;
         const QStringList entriesBefore = folderEntries(fake);
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         store(window, 1, 23);
         store(window, 2, 34);
 
         {
-            FaultyFileSystem files;
+            FaultyFileSystem files(fake);
             failSaving(files, static_cast<Failure>(failure));
             fake.answers = { Answer::Yes, Answer::No };
             window.close();
@@ -366,7 +366,7 @@ private slots:
         frmTintora &window = loaded.window;
         store(window, 1, 23);
         {
-            FaultyFileSystem files;
+            FaultyFileSystem files(fake);
             failSaving(files, Failure::Write);
             fake.answers = { Answer::Yes, Answer::No };
             window.close();
@@ -449,7 +449,7 @@ private slots:
             fake.writeFile(QStringLiteral("StartUpColors"), startUpColors);
         fake.writeFile(UserFile, atStart);
         fake.writeFile(QStringLiteral("Dusk.col"), QByteArray("\"563412\"\r\n").repeated(14));
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         if (ending == QLatin1String("import")) {
             QPointer<frmSavetxt> schemes = frmSavetxt::open(window, 0);
@@ -545,7 +545,7 @@ private slots:
     {
         UserColoursFolder folder;
         FakePlatform &fake = folder.fake;
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         store(window, 1, 23);
         // The superuser writes into read-only folders: the close runs as an ordinary user.

@@ -120,7 +120,7 @@ private slots:
         QFETCH(int, end);
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         showActive(window);
         window.Picture1[static_cast<std::size_t>(start)]->setFocus(Qt::OtherFocusReason);
         platform::clipboardSetText(Sentinel);
@@ -177,7 +177,7 @@ private slots:
         // The click the key stands for, in a window of its own, made after the same first pick.
         ChartState clicked;
         {
-            frmTintora window;
+            frmTintora window(fake);
             showActive(window);
             QTest::mouseClick(window.Picture1[3], Qt::LeftButton);
             platform::clipboardSetText(Sentinel);
@@ -193,7 +193,7 @@ private slots:
                 QVERIFY(clicked != before);
         }
 
-        frmTintora window;
+        frmTintora window(fake);
         showActive(window);
         QTest::mouseClick(window.Picture1[3], Qt::LeftButton);
         window.Picture1[box]->setFocus(Qt::OtherFocusReason);
@@ -226,7 +226,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         showActive(window);
         platform::ColourBox *box = window.Picture1[8];
         const QColor colour = platform::toQColor(box->backColor());
@@ -247,7 +247,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         showActive(window);
         platform::Slider *slider = window.Slide[1];
         const QPoint edge(slider->width() / 2, 0);
@@ -264,7 +264,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         showActive(window);
         window.Check1->setFocus(Qt::OtherFocusReason);
         press(Qt::Key_Tab);
@@ -293,7 +293,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         showActive(window);
         // The window opens in the chart.
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(window.Picture1[0]));
@@ -339,7 +339,7 @@ private slots:
         QFETCH(bool, byMouse);
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         showActive(window);
         QWidget *box = window.Picture1[16];
         if (byMouse) {

@@ -145,7 +145,7 @@ private slots:
     {
         m_fake = std::make_unique<FakePlatform>();
         m_fake->copyShippedData();
-        m_window = std::make_unique<frmTintora>();
+        m_window = std::make_unique<frmTintora>(*m_fake);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }

@@ -34,8 +34,8 @@ const QByteArray Untouched = QByteArray("\"010101\"\r\n").repeated(14);
 int storeAndWait(const QStringList &args)
 {
     FakePlatform fake;
-    platform::setProgramFolder(args.value(0));
-    frmTintora window;
+    fake.services.programFolder = args.value(0);
+    frmTintora window(fake);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 3;
@@ -127,7 +127,7 @@ private slots:
         QProcess holder;
         test::startChild(holder, QStringLiteral("hold-lock"), { fake.folder() });
         QCOMPARE(test::waitForLine(holder, "locked"), QByteArray());
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QTest::mouseClick(window.Picture1[23], Qt::RightButton, Qt::ShiftModifier);
 

@@ -140,7 +140,8 @@ private slots:
         test::whenShown<QColorDialog>([&](QColorDialog *dialog) {
             portalPicker = dialog->findChild<platform::PortalColourPicker *>() != nullptr;
         });
-        platform::dialogs().chooseColour(nullptr, StartColour, QStringLiteral("t"));
+        platform::QtMessageBoxes boxes;
+        platform::QtDialogs(boxes).chooseColour(nullptr, StartColour, QStringLiteral("t"));
         QVERIFY(!portalPicker);
     }
 
@@ -187,8 +188,9 @@ private slots:
         fake.writeFile(QStringLiteral("UserDefColors.col"),
                        QByteArray("\"C0C0C0\"\r\n").repeated(14));
         fake.writeFile(QStringLiteral("ListBoxColorNames.txt"), "\"Tan\",\"&HFF8000\"\r\n");
-        platform::setDialogs(nullptr);
-        frmTintora window;
+        platform::QtDialogs dialogs(fake);
+        fake.services.dialogs = &dialogs;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 

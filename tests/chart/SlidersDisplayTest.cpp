@@ -52,7 +52,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         platform::Slider *red = window.Slide[0];

@@ -72,7 +72,7 @@ private slots:
 
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         // Start from the opposite contrast so that the rule has to choose.
         drag(window.Slide[0], 0);
@@ -99,7 +99,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         // Chart box 0 is red 255: the sliders stand at 255, 0, 0.
         QCOMPARE(sliders(window), (QList<int> { 255, 0, 0 }));
@@ -143,7 +143,7 @@ private slots:
 
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         drag(window.Slide[2], start);
         QCOMPARE(window.Slide[2]->value(), start);
@@ -179,7 +179,7 @@ private slots:
 
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto *box = window.Picture1[static_cast<std::size_t>(index)];
@@ -203,7 +203,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy red(window.Slide[0], &platform::Slider::changed);
@@ -228,7 +228,7 @@ private slots:
         for (int i = 2; i < 14; ++i)
             user += "\"123456\"\r\n";
         fake.writeFile(QStringLiteral("UserDefColors.col"), user);
-        frmTintora fresh;
+        frmTintora fresh(fake);
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         QTest::mouseClick(fresh.Picture1[22], Qt::LeftButton);
@@ -251,7 +251,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.txtHexValue->selectAll();

@@ -50,7 +50,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         const ColourValue first = window.Picture1[0]->backColor();
         QVERIFY(first != ButtonFace);
         for (auto *box : window.Picture1)
@@ -67,7 +67,7 @@ private slots:
     {
         FakePlatform fake;
         platform::clipboardSetText(QStringLiteral("something else"));
-        frmTintora window;
+        frmTintora window(fake);
         for (auto *box : window.Picture1)
             QCOMPARE(box->backColor(), ButtonFace);
         QCOMPARE(window.Combo1->listCount(), 0);
@@ -141,7 +141,7 @@ private slots:
         if (names != "<missing>")
             fake.writeFile(QStringLiteral("ListBoxColorNames.txt"), names);
 
-        frmTintora window;
+        frmTintora window(fake);
         for (int i = 0; i < 21; ++i)
             QCOMPARE(window.Picture1[static_cast<std::size_t>(i)]->backColor() != ButtonFace,
                      i < chartBoxesSet);
@@ -165,7 +165,7 @@ private slots:
         fake.writeFile(QStringLiteral("StartUpColors"), records(chart));
         fake.writeFile(QStringLiteral("UserDefColors.col"), "\r\n" + colourFile(13, "FF"));
         fake.writeFile(QStringLiteral("ListBoxColorNames.txt"), namesFile(5));
-        frmTintora window;
+        frmTintora window(fake);
         QCOMPARE(window.Picture1[4]->backColor(), ButtonFace);
         QCOMPARE(window.Picture1[5]->backColor(), RGB(255, 128, 0));
         QCOMPARE(window.Picture1[21]->backColor(), ButtonFace);
@@ -215,7 +215,7 @@ private slots:
         QFETCH(QRect, geometry);
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         auto *widget = window.findChild<QWidget *>(name);
         QVERIFY2(widget, qPrintable(name));
         QCOMPARE(widget->geometry(), geometry);
@@ -248,7 +248,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, alignment);
         FakePlatform fake;
-        frmTintora window;
+        frmTintora window(fake);
         auto *label = window.findChild<QLabel *>(name);
         QVERIFY2(label, qPrintable(name));
         QCOMPARE(int(label->alignment()), alignment);
@@ -257,7 +257,7 @@ private slots:
     void windowHasItsClientSizeMenuAndToolbar()
     {
         FakePlatform fake;
-        frmTintora window;
+        frmTintora window(fake);
         QCOMPARE(window.windowTitle(), QStringLiteral("Swatchly"));
         QCOMPARE(window.centralWidget()->size(), QSize(472, 478));
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));

@@ -77,7 +77,7 @@ private slots:
 
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto *box = window.txtColValue[static_cast<std::size_t>(index)];
@@ -124,7 +124,7 @@ private slots:
 
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto *box = window.txtColValue[static_cast<std::size_t>(index)];
@@ -164,7 +164,7 @@ private slots:
 
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         auto *box = window.txtColValue[static_cast<std::size_t>(index)];
         paste(box, pasted);
         QCOMPARE(box->text(), shown);
@@ -207,7 +207,7 @@ private slots:
 
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         for (std::size_t f = 0; f < 3; ++f)
             paste(window.txtColValue[f], typed[static_cast<int>(f)]);
@@ -249,7 +249,7 @@ private slots:
 
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         for (std::size_t f = 0; f < 3; ++f)
             paste(window.txtColValue[3 + f], typed[static_cast<int>(f)]);
@@ -306,7 +306,7 @@ private slots:
 
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -340,7 +340,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
 
         for (auto [box, key] : { std::pair { 0, "25" }, std::pair { 1, "128" } }) {

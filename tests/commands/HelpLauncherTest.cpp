@@ -62,7 +62,7 @@ private slots:
         QFETCH(QString, window);
         FakePlatform fake;
 
-        CHelp().Show(newFile, windowPane);
+        CHelp(fake).Show(newFile, windowPane);
 
         QCOMPARE(fake.helpCalls.size(), 1);
         QCOMPARE(fake.helpCalls[0].file, file);
@@ -101,7 +101,7 @@ private slots:
         QFETCH(QString, window);
         FakePlatform fake;
 
-        CHelp().Show(QStringLiteral(" /p/swatchly.chm"), windowPane, contextId);
+        CHelp(fake).Show(QStringLiteral(" /p/swatchly.chm"), windowPane, contextId);
 
         QCOMPARE(fake.helpCalls.size(), 1);
         QCOMPARE(fake.helpCalls[0].file, file);
@@ -114,8 +114,8 @@ private slots:
     {
         FakePlatform fake;
 
-        CHelp help;
-        help.Show(platform::programFilePath(QStringLiteral("swatchly.chm")),
+        CHelp help(fake);
+        help.Show(fake.services.programFilePath(QStringLiteral("swatchly.chm")),
                   QStringLiteral("swatchwin"));
 
         QCOMPARE(fake.helpCalls.size(), 1);
@@ -129,7 +129,7 @@ private slots:
     void oneLauncherKeepsNothingBetweenCalls()
     {
         FakePlatform fake;
-        CHelp help;
+        CHelp help(fake);
 
         help.Show(QStringLiteral("a.chm "), QStringLiteral("first"), 5);
         help.Show(QStringLiteral(" b.chm"), QString());

@@ -53,7 +53,7 @@ private slots:
     void designShowsItsControls()
     {
         FakePlatform fake;
-        frmSendEmail window;
+        frmSendEmail window(fake);
         QCOMPARE(window.windowTitle(), QStringLiteral("SendEmail"));
         QCOMPARE(window.size(), QSize(326, 248));
         QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -143,7 +143,7 @@ private slots:
         QFETCH(Fields, fields);
         QFETCH(QString, link);
         FakePlatform fake;
-        frmSendEmail window;
+        frmSendEmail window(fake);
         fill(window, fields);
         QCOMPARE(window.composeLink(), link);
         window.cmdSendIt->click();
@@ -161,7 +161,7 @@ private slots:
     void escapeDoesNotCloseTheWindow()
     {
         FakePlatform fake;
-        frmSendEmail window;
+        frmSendEmail window(fake);
         openAndActivate(window);
         window.txtSubject->setText(QStringLiteral("typed"));
         QTest::keyClick(window.cboBody->lineEdit(), Qt::Key_Escape);
@@ -177,7 +177,7 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         FakePlatform fake;
-        frmSendEmail window;
+        frmSendEmail window(fake);
         openAndActivate(window);
         QCOMPARE(window.txtSubject->text(), QStringLiteral("Swatchly 7/3/01 2:05:09 PM"));
         const QStringList expected { FirstBody,
@@ -203,7 +203,7 @@ private slots:
     void typedTextsGoIntoTheLinkEscaped()
     {
         FakePlatform fake;
-        frmSendEmail window;
+        frmSendEmail window(fake);
         openAndActivate(window);
         window.txtSubject->clear();
         QTest::keyClicks(window.txtSubject, QStringLiteral("Colours & names? a=b"));
@@ -217,7 +217,7 @@ private slots:
     void activatingAgainDoesNotRefillTheFields()
     {
         FakePlatform fake;
-        frmSendEmail window;
+        frmSendEmail window(fake);
         openAndActivate(window);
         const QString subject = window.txtSubject->text();
         window.cboBody->setText(QStringLiteral("changed"));
@@ -238,7 +238,7 @@ private slots:
     void sendingLeavesTheWindowAsItWasAndCanSendAgain()
     {
         FakePlatform fake;
-        frmSendEmail window;
+        frmSendEmail window(fake);
         openAndActivate(window);
         window.txtCC->setText(QStringLiteral("friend@example.com"));
         const QString link = window.composeLink();
@@ -256,7 +256,7 @@ private slots:
     void enterInAFieldDoesNotSend()
     {
         FakePlatform fake;
-        frmSendEmail window;
+        frmSendEmail window(fake);
         openAndActivate(window);
         window.txtSubject->setFocus();
         QTest::keyClick(window.txtSubject, Qt::Key_Return);
@@ -307,7 +307,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         FakePlatform fake;
         fake.fixedNow = QDateTime(QDate(2024, 12, 31), QTime(0, 0));
-        frmSendEmail window;
+        frmSendEmail window(fake);
         openAndActivate(window);
         QCOMPARE(window.txtSubject->text(), QStringLiteral("Swatchly 12/31/24"));
     }

@@ -7,9 +7,8 @@
 
 #include "chart/frmTintora.h"
 #include "core/Fields.h"
-#include "platform/services/Files.h"
-#include "platform/services/MessageBoxes.h"
-#include "platform/services/ProgramFolder.h"
+#include "help/ViewerHelpService.h"
+#include "platform/services/Services.h"
 
 #include <QApplication>
 
@@ -70,6 +69,14 @@ public:
 
 MemoryFileSystem memoryFiles;
 SilentMessageBoxes messageBoxes;
+// The window is given these; only the files and the boxes take part in the loading.
+platform::QtDialogs dialogs(messageBoxes);
+platform::DesktopLauncher launcher;
+platform::SystemClock clock;
+help::ViewerHelpService helpViewer(messageBoxes, launcher);
+platform::RealFolderSearch folderSearch;
+platform::Services services { &messageBoxes, &dialogs,     &launcher,     &clock,
+                              &helpViewer,   &memoryFiles, &folderSearch, ProgramFolder };
 
 } // namespace
 
@@ -78,9 +85,6 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The application lives as long as the process; the fuzzer never returns to tear it down.
     new QApplication(*argc, *argv);
-    platform::setProgramFolder(ProgramFolder);
-    platform::setFileSystem(&memoryFiles);
-    platform::setMessageBoxes(&messageBoxes);
     return 0;
 }
 
@@ -95,12 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::size_t end = input.find(Separator, start);
         if (end == std::string_view::npos)
             end = input.size();
-        const std::string path = platform::programFilePath(QLatin1String(name)).toStdString();
+        const std::string path = services.programFilePath(QLatin1String(name)).toStdString();
         memoryFiles.files[path] = std::string(input.substr(start, end - start));
         start = end + 1;
     }
 
-    frmTintora window;
+    frmTintora window(services);
     FUZZ_CHECK(window.Combo1->listCount() >= 0 && window.Combo1->listCount() <= 501);
     // RRGGBB records hold plain colours only; a box that got none stays empty.
     for (const auto *box : window.Picture1) {

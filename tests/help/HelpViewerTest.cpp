@@ -81,11 +81,7 @@ class HelpViewerTest : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        qDeleteAll(openViewers());
-        platform::setHelpService(nullptr);
-    }
+    void cleanup() { qDeleteAll(openViewers()); }
 
     void chmFileListsAndReadsObjects()
     {
@@ -250,8 +246,10 @@ private slots:
 
     void viewerShowsTheDefaultTopicAndTheContents()
     {
-        platform::htmlHelp({ ShippedHelp, QStringLiteral("swatchwin") }, platform::HH_DISPLAY_TOPIC,
-                           0);
+        FakePlatform fake;
+        help::ViewerHelpService viewerHelp(fake, fake);
+        viewerHelp.htmlHelp({ ShippedHelp, QStringLiteral("swatchwin") },
+                            platform::HH_DISPLAY_TOPIC, 0);
 
         HelpViewer *viewer = HelpViewer::viewerFor(ShippedHelp);
         QVERIFY(viewer);
@@ -286,7 +284,8 @@ private slots:
 
     void pagesShowTheirPicturesAndStyle()
     {
-        HelpViewer *viewer = HelpViewer::display(ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
+        FakePlatform fake;
+        HelpViewer *viewer = HelpViewer::display(fake, ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
         QVERIFY(viewer);
         QTextBrowser *page = viewer->page();
 
@@ -315,9 +314,10 @@ private slots:
 
     void highDpiScreensGetDoubleSizePictures()
     {
+        FakePlatform fake;
         QFETCH(QString, object);
         QFETCH(QSize, size);
-        HelpViewer *viewer = HelpViewer::display(ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
+        HelpViewer *viewer = HelpViewer::display(fake, ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
         QVERIFY(viewer);
 
         const QImage plain = viewer->picture(object, 1.0);
@@ -355,8 +355,10 @@ private slots:
         QFETCH(QString, topic);
         QFETCH(QString, heading);
 
-        platform::htmlHelp({ ShippedHelp, QStringLiteral("swatchwin") }, platform::HH_HELP_CONTEXT,
-                           contextId);
+        FakePlatform fake;
+        help::ViewerHelpService viewerHelp(fake, fake);
+        viewerHelp.htmlHelp({ ShippedHelp, QStringLiteral("swatchwin") }, platform::HH_HELP_CONTEXT,
+                            contextId);
 
         HelpViewer *viewer = HelpViewer::viewerFor(ShippedHelp);
         QVERIFY(viewer);
@@ -366,7 +368,8 @@ private slots:
 
     void clickingLinksLoadsOtherPages()
     {
-        HelpViewer *viewer = HelpViewer::display(ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
+        FakePlatform fake;
+        HelpViewer *viewer = HelpViewer::display(fake, ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
         QVERIFY(viewer);
         QVERIFY(QTest::qWaitForWindowExposed(viewer));
         QTextBrowser *page = viewer->page();
@@ -392,7 +395,8 @@ private slots:
 
     void choosingInTheContentsShowsTheTopic()
     {
-        HelpViewer *viewer = HelpViewer::display(ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
+        FakePlatform fake;
+        HelpViewer *viewer = HelpViewer::display(fake, ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
         QVERIFY(viewer);
         QVERIFY(QTest::qWaitForWindowExposed(viewer));
         QTreeWidget *tree = viewer->contentsTree();
@@ -429,10 +433,11 @@ private slots:
 
     void indexEntryOpensThePageAtItsAnchor()
     {
+        FakePlatform fake;
         QFETCH(QString, entry);
         QFETCH(QString, topic);
         QFETCH(QString, anchor);
-        HelpViewer *viewer = HelpViewer::display(ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
+        HelpViewer *viewer = HelpViewer::display(fake, ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
         QVERIFY(viewer);
         QVERIFY(QTest::qWaitForWindowExposed(viewer));
         viewer->findChild<QTabWidget *>()->setCurrentIndex(1);
@@ -470,16 +475,16 @@ private slots:
     {
         FakePlatform fake;
         QVERIFY(QFile::copy(ShippedHelp, fake.path(QStringLiteral("swatchly.chm"))));
-        platform::setHelpService(nullptr);
-        const QString file = platform::programFilePath(QStringLiteral("swatchly.chm"));
+        help::ViewerHelpService viewerHelp(fake, fake);
+        const QString file = fake.services.programFilePath(QStringLiteral("swatchly.chm"));
 
-        CHelp().Show(file, QStringLiteral("swatchwin"));
+        CHelp(viewerHelp).Show(file, QStringLiteral("swatchwin"));
         HelpViewer *first = HelpViewer::viewerFor(file);
         QVERIFY(first);
         QVERIFY(first->showTopic(QStringLiteral("names.htm")));
         first->hide();
 
-        CHelp().Show(file, QStringLiteral("swatchwin"));
+        CHelp(viewerHelp).Show(file, QStringLiteral("swatchwin"));
         QCOMPARE(HelpViewer::viewerFor(file), first);
         QCOMPARE(openViewers().size(), 1);
         QVERIFY(first->isVisible());
@@ -518,11 +523,11 @@ private slots:
             QVERIFY(test::placeSpecialFile(platform::pathBytes(fake.path(fileName)), kind));
         else if (!bytes.isEmpty())
             fake.writeFile(fileName, bytes);
-        platform::setHelpService(nullptr);
+        help::ViewerHelpService viewerHelp(fake, fake);
 
-        const QString file = platform::programFilePath(fileName);
-        CHelp().Show(file, QStringLiteral("swatchwin"));
-        CHelp().Show(file, QString(), 1000);
+        const QString file = fake.services.programFilePath(fileName);
+        CHelp(viewerHelp).Show(file, QStringLiteral("swatchwin"));
+        CHelp(viewerHelp).Show(file, QString(), 1000);
 
         QVERIFY(openViewers().isEmpty());
         const QString message = QStringLiteral("The help file could not be opened:\n") +
@@ -537,8 +542,9 @@ private slots:
 
     void blanksAroundTheFileAreForgiven()
     {
+        FakePlatform fake;
         HelpViewer *viewer =
-            HelpViewer::display(QStringLiteral("  ") + ShippedHelp + QStringLiteral(" "),
+            HelpViewer::display(fake, QStringLiteral("  ") + ShippedHelp + QStringLiteral(" "),
                                 platform::HH_DISPLAY_TOPIC, 0);
         QVERIFY(viewer);
         QCOMPARE(viewer->currentTopic(), QStringLiteral("/overview.htm"));
@@ -546,7 +552,8 @@ private slots:
 
     void undefinedWindowStillShowsTheFile()
     {
-        HelpViewer *viewer = HelpViewer::display({ ShippedHelp, QStringLiteral("nosuchwin") },
+        FakePlatform fake;
+        HelpViewer *viewer = HelpViewer::display(fake, { ShippedHelp, QStringLiteral("nosuchwin") },
                                                  platform::HH_DISPLAY_TOPIC, 0);
         QVERIFY(viewer);
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Swatchly Help"));
@@ -555,8 +562,9 @@ private slots:
 
     void topicInTheTargetIsShown()
     {
+        FakePlatform fake;
         HelpViewer *viewer = HelpViewer::display(
-            { ShippedHelp + QStringLiteral("::/feedback.htm"), QStringLiteral("swatchwin") },
+            fake, { ShippedHelp + QStringLiteral("::/feedback.htm"), QStringLiteral("swatchwin") },
             platform::HH_DISPLAY_TOPIC, 0);
         QVERIFY(viewer);
         QCOMPARE(viewer->currentTopic(), QStringLiteral("/feedback.htm"));
@@ -565,7 +573,7 @@ private slots:
     void outsideLinksGoToTheDesktop()
     {
         FakePlatform fake;
-        HelpViewer *viewer = HelpViewer::display(ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
+        HelpViewer *viewer = HelpViewer::display(fake, ShippedHelp, platform::HH_DISPLAY_TOPIC, 0);
         QVERIFY(viewer);
 
         emit viewer->page()->anchorClicked(QUrl(QStringLiteral("mailto:someone@example.org")));

@@ -150,7 +150,7 @@ private slots:
         QFETCH(QString, which);
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora main;
+        frmTintora main(fake);
         QWidget *window = &main;
         std::unique_ptr<frmSendEmail> email;
         QPointer<frmSavetxt> schemes;
@@ -158,11 +158,11 @@ private slots:
             schemes = frmSavetxt::open(main, 0);
             window = schemes;
         } else if (which == QLatin1String("frmSendEmail")) {
-            email = std::make_unique<frmSendEmail>(&main);
+            email = std::make_unique<frmSendEmail>(fake, &main);
             email->show();
             window = email.get();
         } else if (which == QLatin1String("HelpViewer")) {
-            window = help::HelpViewer::display({ ShippedHelp, QStringLiteral("swatchwin") },
+            window = help::HelpViewer::display(fake, { ShippedHelp, QStringLiteral("swatchwin") },
                                                platform::HH_DISPLAY_TOPIC, 0);
             QVERIFY(window);
         } else {
@@ -202,7 +202,7 @@ private slots:
         // A short names list keeps the tree to the window's own parts.
         fake.writeFile(QStringLiteral("ListBoxColorNames.txt"),
                        "\"black\",\"&H000000\"\r\n\"orange\",\"&HFFA500\"\r\n");
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -247,7 +247,7 @@ private slots:
         for (int i = 1; i < 14; ++i)
             user += "\"FFFFFF\"\r\n";
         fake.writeFile(QStringLiteral("UserDefColors.col"), user);
-        frmTintora window;
+        frmTintora window(fake);
 
         platform::ColourBox *box = window.Picture1[static_cast<std::size_t>(index)];
         QCOMPARE(nameOf(box), name);
@@ -274,7 +274,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         QCOMPARE(nameOf(window.picColorSel), QStringLiteral("Color you Selected"));
         QCOMPARE(accessibleText(window.picColorSel, QAccessible::Description),
                  QStringLiteral("#") + window.txtHexValue->text().left(6));
@@ -294,7 +294,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -333,7 +333,7 @@ private slots:
         QFETCH(int, index);
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora window;
+        frmTintora window(fake);
         platform::ColourBox *box = window.Picture1[static_cast<std::size_t>(index)];
 
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(box);

@@ -185,11 +185,11 @@ private slots:
             FakePlatform fake;
             fake.copyShippedData();
             fake.writeFile(UserFile, oldBytes);
-            frmTintora window;
+            frmTintora window(fake);
             window.show();
             store(window, 1, 23);
             store(window, 2, 34);
-            FaultyFileSystem files;
+            FaultyFileSystem files(fake);
             fake.answers = { Answer::Yes };
             window.close();
             QVERIFY(!window.isVisible());
@@ -222,11 +222,11 @@ private slots:
         {
             FakePlatform fake;
             fake.copyShippedData();
-            frmTintora main;
+            frmTintora main(fake);
             setUserColours(main, sampleColours());
             QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
             QTest::keyClicks(window->Combo1->lineEdit(), QStringLiteral("Sunset"));
-            FaultyFileSystem files;
+            FaultyFileSystem files(fake);
             window->cmdSave->click();
             QVERIFY(fake.shown.isEmpty());
             steps = files.steps;
@@ -265,11 +265,11 @@ private slots:
             FakePlatform fake;
             fake.copyShippedData();
             fake.writeFile(name, oldBytes);
-            frmTintora main;
+            frmTintora main(fake);
             setUserColours(main, sampleColours());
             QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
             pick(*window, name);
-            FaultyFileSystem files;
+            FaultyFileSystem files(fake);
             fake.answers = { Answer::Yes };
             window->cmdSave->click();
             QCOMPARE(fake.shown.size(), 1); // the question
@@ -303,10 +303,10 @@ private slots:
             FakePlatform fake;
             fake.copyShippedData();
             fake.writeFile(name, scheme);
-            frmTintora main;
+            frmTintora main(fake);
             QPointer<frmSavetxt> window = frmSavetxt::open(main, 0);
             pick(*window, name);
-            FaultyFileSystem files;
+            FaultyFileSystem files(fake);
             window->cmdOpen->click();
             QVERIFY(fake.shown.isEmpty());
             QCOMPARE(userColoursOf(main), sampleColours());
@@ -332,13 +332,13 @@ private:
         FakePlatform fake;
         fake.copyShippedData();
         fake.writeFile(UserFile, oldBytes);
-        frmTintora window;
+        frmTintora window(fake);
         window.show();
         store(window, 1, 23);
         store(window, 2, 34);
         const Folder before = folderContents(fake);
         {
-            FaultyFileSystem files;
+            FaultyFileSystem files(fake);
             files.failAtStep = n;
             files.faultError = fault;
             fake.answers = { Answer::Yes, Answer::No };
@@ -382,7 +382,7 @@ private:
         fake.copyShippedData();
         if (existed)
             fake.writeFile(name, oldBytes);
-        frmTintora main;
+        frmTintora main(fake);
         main.show();
         setUserColours(main, sampleColours());
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
@@ -392,7 +392,7 @@ private:
             QTest::keyClicks(window->Combo1->lineEdit(), QFileInfo(name).completeBaseName());
         const Folder before = folderContents(fake);
         {
-            FaultyFileSystem files;
+            FaultyFileSystem files(fake);
             files.failAtStep = n;
             files.faultError = fault;
             fake.answers = { Answer::Yes };
@@ -449,13 +449,13 @@ private:
         FakePlatform fake;
         fake.copyShippedData();
         fake.writeFile(name, scheme);
-        frmTintora main;
+        frmTintora main(fake);
         const UserColours shipped = userColoursOf(main);
         const Folder before = folderContents(fake);
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 0);
         pick(*window, name);
         {
-            FaultyFileSystem files;
+            FaultyFileSystem files(fake);
             files.failAtStep = n;
             files.faultError = fault;
             window->cmdOpen->click();

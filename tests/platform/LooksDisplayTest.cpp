@@ -40,9 +40,9 @@ struct Windows
     Windows()
     {
         fake.copyShippedData();
-        main = std::make_unique<frmTintora>();
+        main = std::make_unique<frmTintora>(fake);
         scheme = std::make_unique<frmSavetxt>(*main);
-        email = std::make_unique<frmSendEmail>();
+        email = std::make_unique<frmSendEmail>(fake);
         for (QWidget *window : all()) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));

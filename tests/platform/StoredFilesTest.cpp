@@ -80,8 +80,8 @@ void inSchemeWindow(frmTintora &main, FakePlatform &fake, const QString &operati
 int storeAndClose(const QStringList &args)
 {
     FakePlatform fake;
-    platform::setProgramFolder(args.value(0));
-    frmTintora main;
+    fake.services.programFolder = args.value(0);
+    frmTintora main(fake);
     main.show();
     QTest::mouseClick(main.Picture1[23], Qt::RightButton, Qt::ShiftModifier);
     fake.answers = { Answer::Yes, Answer::No };
@@ -152,7 +152,7 @@ private slots:
         const QByteArray before = stateOf(fake, name);
         QElapsedTimer clock;
         clock.start();
-        frmTintora main;
+        frmTintora main(fake);
         main.show();
         if (operation == QLatin1String("save")) {
             QTest::mouseClick(main.Picture1[23], Qt::RightButton, Qt::ShiftModifier);
@@ -216,7 +216,7 @@ private slots:
         FakePlatform fake;
         fake.copyShippedData();
         fake.writeFile(QStringLiteral("UserDefColors.col"), old);
-        frmTintora main;
+        frmTintora main(fake);
         main.show();
         QVERIFY(fake.shown.isEmpty());
         QTest::mouseClick(main.Picture1[23], Qt::RightButton, Qt::ShiftModifier);
@@ -242,7 +242,7 @@ private slots:
         const QString young = QStringLiteral(".swatchly-123456.tmp");
         fake.writeFile(young, Scheme);
 
-        frmTintora main;
+        frmTintora main(fake);
 
         for (const QString &name : leftovers + kept + QStringList { young })
             QVERIFY2(fake.exists(name) != leftovers.contains(name), qPrintable(name));
@@ -273,9 +273,9 @@ private slots:
                                        path + '/' + name.toStdString());
         QVERIFY(place(path + '/' + scheme.toStdString(), QStringLiteral("644")));
         QCOMPARE(platform::resolveProgramFolder(pathText, fake.path("home"), {}), pathText);
-        platform::setProgramFolder(pathText);
+        fake.services.programFolder = pathText;
 
-        frmTintora main;
+        frmTintora main(fake);
         QVERIFY(main.Combo1->listCount() > 0);
         inSchemeWindow(main, fake, QStringLiteral("import"),
                        platform::pathText(scheme.toStdString()));

@@ -57,7 +57,7 @@ struct Opened
         fake.copyShippedData();
         fake.writeFile(QStringLiteral("Dusk.col"), "\"000000\"\r\n");
         fake.writeFile(QStringLiteral("Sunset.col"), "\"000000\"\r\n");
-        main = std::make_unique<frmTintora>();
+        main = std::make_unique<frmTintora>(fake);
         main->show();
         window = frmSavetxt::open(*main, option);
     }
@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(opened.window->Combo1->text(), name);
         const QStringList list = listOf(*opened.window);
         const QStringList entries = folderEntries(opened.fake);
-        FaultyFileSystem files;
+        FaultyFileSystem files(opened.fake);
         opened.window->cmdDelete->click();
 
         const auto &shown = opened.fake.shown;
@@ -211,7 +211,7 @@ private slots:
         QFETCH(QString, message);
         Opened opened;
         pick(*opened.window, QStringLiteral("Dusk.col"));
-        FaultyFileSystem files;
+        FaultyFileSystem files(opened.fake);
         if (goneAlready)
             QVERIFY(QFile::remove(opened.fake.path(QStringLiteral("Dusk.col"))));
         else

@@ -21,9 +21,6 @@ namespace {
 class ScriptedFolderSearch final : public platform::FolderSearch
 {
 public:
-    ScriptedFolderSearch() { platform::setFolderSearch(this); }
-    ~ScriptedFolderSearch() override { platform::setFolderSearch(nullptr); }
-
     std::vector<platform::FolderEntry> entries;
 
     std::vector<platform::FolderEntry> find(const std::string &) override { return entries; }
@@ -65,7 +62,7 @@ private slots:
     void idleFinderAnswersNothing()
     {
         FakePlatform fake;
-        clsFindFile finder;
+        clsFindFile finder(*fake.services.folderSearch, fake);
         QDate date(1999, 1, 2);
         QTime time(3, 4, 5);
         QCOMPARE(finder.FileAttributes(), 0u);
@@ -110,7 +107,7 @@ private slots:
         for (const char *name : { "a.col", "B.COL", "x.Col", "a[1].col", "notes.txt" })
             makeFile(fake.path(QLatin1String(name)));
         QVERIFY(QDir(fake.folder()).mkdir(QStringLiteral("folder.col")));
-        clsFindFile finder;
+        clsFindFile finder(*fake.services.folderSearch, fake);
         QCOMPARE(walk(finder, fake.folder() + pattern), expected);
         QVERIFY(fake.shown.isEmpty());
     }
@@ -120,7 +117,7 @@ private slots:
         FakePlatform fake;
         makeFile(fake.path(QStringLiteral("plain.col")));
         QVERIFY(QDir(fake.folder()).mkdir(QStringLiteral("folder.col")));
-        clsFindFile finder;
+        clsFindFile finder(*fake.services.folderSearch, fake);
         std::map<QString, std::uint32_t> attributes;
         for (QString name = finder.Find(fake.folder() + QStringLiteral("/*.col"), false);
              !name.isEmpty(); name = finder.FindNext()) {
@@ -137,7 +134,7 @@ private slots:
     {
         FakePlatform fake;
         makeFile(fake.path(QStringLiteral("only.col")));
-        clsFindFile finder;
+        clsFindFile finder(*fake.services.folderSearch, fake);
         QCOMPARE(finder.Find(fake.folder() + QStringLiteral("/*.col"), true),
                  QStringLiteral("only.col"));
         QCOMPARE(finder.FileAttributes(), 128u);
@@ -170,7 +167,7 @@ private slots:
         QFETCH(bool, showError);
         FakePlatform fake;
         makeFile(fake.path(QStringLiteral("a.col")));
-        clsFindFile finder;
+        clsFindFile finder(*fake.services.folderSearch, fake);
         const QString path = fake.folder() + pattern;
         QCOMPARE(finder.Find(path, showError), QString());
         QCOMPARE(finder.FindNext(), QString());
@@ -210,7 +207,7 @@ private slots:
         for (const char *name : { "a.col", "b.col", "c.col", "notes.txt" })
             makeFile(fake.path(QLatin1String(name)));
         fake.answers.push_back(static_cast<platform::Answer>(answer));
-        clsFindFile finder;
+        clsFindFile finder(*fake.services.folderSearch, fake);
         const QString first = finder.Find(fake.folder() + QStringLiteral("/*.col"), false);
         QVERIFY(!first.isEmpty());
         QCOMPARE(finder.Find(fake.folder() + QStringLiteral("/*.txt"), showError), secondResult);
@@ -246,7 +243,7 @@ private slots:
             QVERIFY(file.setFileTime(written, QFileDevice::FileModificationTime));
             QVERIFY(file.setFileTime(written.addDays(1), QFileDevice::FileAccessTime));
         }
-        clsFindFile finder;
+        clsFindFile finder(*fake.services.folderSearch, fake);
         QCOMPARE(finder.Find(fake.folder() + QStringLiteral("/dated.col"), false),
                  QStringLiteral("dated.col"));
         QDate date;
@@ -308,7 +305,7 @@ private slots:
         FakePlatform fake;
         ScriptedFolderSearch search;
         search.entries.push_back(entryWritten(moment));
-        clsFindFile finder;
+        clsFindFile finder(search, fake);
         finder.DateFormat(format);
         QCOMPARE(finder.Find(QStringLiteral("anything"), false), QStringLiteral("a.col"));
         QDate date;
@@ -337,7 +334,7 @@ private slots:
         platform::FolderEntry entry = entryWritten(QDateTime(QDate(2001, 7, 3), QTime(14, 5, 9)));
         entry.created = QDateTime();
         search.entries.push_back(entry);
-        clsFindFile finder;
+        clsFindFile finder(search, fake);
         if (!unknownText.isEmpty())
             finder.UnknownDateText(unknownText);
         finder.Find(QStringLiteral("anything"), false);
@@ -356,7 +353,7 @@ private slots:
         platform::FolderEntry entry = entryWritten(QDateTime::currentDateTime());
         entry.compressed = true;
         search.entries.push_back(entry);
-        clsFindFile finder;
+        clsFindFile finder(search, fake);
         finder.Find(QStringLiteral("anything"), false);
         QVERIFY(finder.IsCompressed());
         QCOMPARE(finder.FileAttributes(), 0x800u);

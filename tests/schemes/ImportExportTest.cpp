@@ -96,7 +96,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora main;
+        frmTintora main(fake);
         main.show();
         setUserColours(main, sampleColours());
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
@@ -121,7 +121,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora main;
+        frmTintora main(fake);
         setUserColours(main, sampleColours());
         QPointer<frmSavetxt> exporting = frmSavetxt::open(main, 1);
         QTest::keyClicks(exporting->Combo1->lineEdit(), QStringLiteral("Sunset"));
@@ -151,13 +151,13 @@ private slots:
         fake.copyShippedData();
         const QByteArray old = colourFile(UserColours {}, true);
         fake.writeFile(QStringLiteral("Dusk.col"), old);
-        frmTintora main;
+        frmTintora main(fake);
         main.show();
         setUserColours(main, sampleColours());
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
         pick(*window, QStringLiteral("Dusk.col"));
         const QStringList entriesBefore = folderEntries(fake);
-        FaultyFileSystem files;
+        FaultyFileSystem files(fake);
         fake.answers.push_back(static_cast<platform::Answer>(answer));
         window->cmdSave->click();
 
@@ -193,7 +193,7 @@ private slots:
         FakePlatform fake;
         fake.copyShippedData();
         fake.writeFile(QStringLiteral("Bright.COL"), "old");
-        frmTintora main;
+        frmTintora main(fake);
         setUserColours(main, sampleColours());
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
         pick(*window, QStringLiteral("Bright.COL"));
@@ -208,7 +208,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora main;
+        frmTintora main(fake);
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
         const QStringList entriesBefore = folderEntries(fake);
         window->cmdSave->click();
@@ -237,7 +237,7 @@ private slots:
         QByteArray bytes = colourFile(scheme, true, 13);
         bytes += "\"\"\r\n\"FFFFFF\"\r\n"; // an empty box, then a record no box reads
         fake.writeFile(QStringLiteral("Dusk.col"), bytes);
-        frmTintora main;
+        frmTintora main(fake);
         main.show();
         const ColourValue current = main.currentColour();
         std::array<ColourValue, 21> chart {};
@@ -284,7 +284,7 @@ private slots:
         fake.copyShippedData();
         if (typed.isEmpty())
             fake.writeFile(QStringLiteral("Dusk.col"), contents);
-        frmTintora main;
+        frmTintora main(fake);
         main.show();
         const UserColours before = userColoursOf(main);
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 0);
@@ -314,7 +314,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora main;
+        frmTintora main(fake);
         const UserColours before = userColoursOf(main);
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 0);
         window->cmdOpen->click();
@@ -332,7 +332,7 @@ private slots:
         FakePlatform fake;
         fake.copyShippedData();
         {
-            frmTintora main;
+            frmTintora main(fake);
             setUserColours(main, sampleColours());
             QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
             // "UserDefColors" completes to the listed file, which is then replaced.
@@ -345,7 +345,7 @@ private slots:
         QCOMPARE(fake.readFile(QStringLiteral("UserDefColors.col")),
                  colourFile(sampleColours(), false));
         // The next start reads the same colours, red not swapped with blue.
-        frmTintora next;
+        frmTintora next(fake);
         QCOMPARE(userColoursOf(next), afterRoundTrip(sampleColours()));
     }
 
@@ -354,7 +354,7 @@ private slots:
         FakePlatform fake;
         fake.copyShippedData();
         fake.writeFile(QStringLiteral("UserDefColors.col"), colourFile(sampleColours(), false));
-        frmTintora main;
+        frmTintora main(fake);
         setUserColours(main, UserColours {});
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 0);
         pick(*window, QStringLiteral("UserDefColors.col"));
@@ -388,7 +388,7 @@ private slots:
         fake.copyShippedData();
         const QByteArray old = colourFile(UserColours {}, true);
         fake.writeFile(QStringLiteral("Dusk.col"), old);
-        frmTintora main;
+        frmTintora main(fake);
         setUserColours(main, sampleColours());
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
         if (name.endsWith(QLatin1String(".col")))
@@ -397,7 +397,7 @@ private slots:
             QTest::keyClicks(window->Combo1->lineEdit(), name);
         const QStringList entriesBefore = folderEntries(fake);
 
-        FaultyFileSystem files;
+        FaultyFileSystem files(fake);
         if (failure == 0)
             files.failOpenForOutput = fileErrors::PathFileAccessError;
         else if (failure == 1)
@@ -453,7 +453,7 @@ private slots:
         QFETCH(QString, message);
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora main;
+        frmTintora main(fake);
         const UserColours before = userColoursOf(main);
         QPointer<frmSavetxt> window = frmSavetxt::open(main, option == 1 ? 1 : 0);
         const QStringList listBefore = [&] {
@@ -467,7 +467,7 @@ private slots:
         QTest::keyClick(window->Combo1->lineEdit(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(window->Combo1->text(), name);
 
-        FaultyFileSystem files;
+        FaultyFileSystem files(fake);
         const QStringList entriesBefore = folderEntries(fake);
         if (option == 0)
             window->cmdOpen->click();

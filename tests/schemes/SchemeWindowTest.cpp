@@ -99,7 +99,7 @@ private slots:
                                   "notes.txt", "scheme.col.bak", "xcol" })
             fake.writeFile(QLatin1String(name), "\"000000\"\r\n");
         QVERIFY(QDir(fake.folder()).mkdir(QStringLiteral("folder.col")));
-        frmTintora main;
+        frmTintora main(fake);
         main.show();
 
         QPointer<frmSavetxt> window = frmSavetxt::open(main, option);
@@ -120,7 +120,7 @@ private slots:
     {
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora main;
+        frmTintora main(fake);
         main.show();
         auto *window = new frmSavetxt(main);
         QCOMPARE(enabledOf(*window), Enabled({ false, false, false, false, true }));
@@ -181,7 +181,7 @@ private slots:
         QFETCH(QString, tip);
         QFETCH(QRect, twipsGeometry);
         FakePlatform fake;
-        frmTintora main;
+        frmTintora main(fake);
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 0);
         auto *control = window->findChild<QWidget *>(name);
         QVERIFY2(control, qPrintable(name));
@@ -195,7 +195,7 @@ private slots:
     void windowHasItsLooks()
     {
         FakePlatform fake;
-        frmTintora main;
+        frmTintora main(fake);
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(window->windowTitle(),
@@ -239,7 +239,7 @@ private slots:
     void optionButtonsSwitchTheMode()
     {
         FakePlatform fake;
-        frmTintora main;
+        frmTintora main(fake);
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 0);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(enabledOf(*window), ImportMode);
@@ -264,7 +264,7 @@ private slots:
         QFETCH(bool, byExitButton);
         FakePlatform fake;
         fake.copyShippedData();
-        frmTintora main;
+        frmTintora main(fake);
         main.show();
         std::array<ColourValue, 35> before {};
         for (std::size_t i = 0; i < 35; ++i)
@@ -289,7 +289,7 @@ private slots:
         FakePlatform fake;
         fake.copyShippedData();
         fake.writeFile(QStringLiteral("Autumn.col"), "");
-        frmTintora main;
+        frmTintora main(fake);
         QPointer<frmSavetxt> first = frmSavetxt::open(main, 0);
         QCOMPARE(listOf(*first), QStringList({ "Autumn.col", "UserDefColors.col" }));
         first->cmdExit_Click();
@@ -305,7 +305,7 @@ private slots:
     void mainWindowThatGoesDeletesTheOpenWindowWithoutShowingItself()
     {
         FakePlatform fake;
-        auto main = std::make_unique<frmTintora>();
+        auto main = std::make_unique<frmTintora>(fake);
         main->show();
         QPointer<frmSavetxt> window = frmSavetxt::open(*main, 0);
         QVERIFY(window && window->isVisible() && !main->isVisible());
@@ -320,7 +320,7 @@ private slots:
     void emptyFolderGivesAnEmptyListAndNoMessage()
     {
         FakePlatform fake;
-        frmTintora main;
+        frmTintora main(fake);
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 0);
         QCOMPARE(window->Combo1->listCount(), 0);
         QCOMPARE(window->Combo1->text(), QString());
@@ -350,7 +350,7 @@ private slots:
         FakePlatform fake;
         fake.copyShippedData();
         fake.writeFile(QStringLiteral("Sunset.col"), "");
-        frmTintora main;
+        frmTintora main(fake);
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
         QTest::keyClicks(window->Combo1->lineEdit(), typed);
         QCOMPARE(window->Combo1->text(), text);
@@ -365,7 +365,7 @@ private slots:
         fake.copyShippedData();
         fake.writeFile(QStringLiteral("Sunrise.col"), "");
         fake.writeFile(QStringLiteral("Sunset.col"), "");
-        frmTintora main;
+        frmTintora main(fake);
         QPointer<frmSavetxt> window = frmSavetxt::open(main, 0);
         QLineEdit *edit = window->Combo1->lineEdit();
 

@@ -1,10 +1,4 @@
 #include "support/FakePlatform.h"
-#include "platform/services/Clock.h"
-#include "platform/services/Dialogs.h"
-#include "platform/services/Help.h"
-#include "platform/services/Launcher.h"
-#include "platform/services/MessageBoxes.h"
-#include "platform/services/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,23 +6,9 @@
 namespace swatchly::test {
 
 FakePlatform::FakePlatform()
+    : services { this, this, this, this, this, &m_files, &m_folderSearch, {} }
 {
-    platform::setProgramFolder(m_folder.path());
-    platform::setMessageBoxes(this);
-    platform::setLauncher(this);
-    platform::setDialogs(this);
-    platform::setClock(this);
-    platform::setHelpService(this);
-}
-
-FakePlatform::~FakePlatform()
-{
-    platform::setProgramFolder({});
-    platform::setMessageBoxes(nullptr);
-    platform::setLauncher(nullptr);
-    platform::setDialogs(nullptr);
-    platform::setClock(nullptr);
-    platform::setHelpService(nullptr);
+    services.programFolder = m_folder.path();
 }
 
 QString FakePlatform::path(const QString &fileName) const

@@ -1,13 +1,10 @@
-// Test doubles for the platform services. Creating a FakePlatform installs them all and
-// points the program folder at a fresh temporary folder; destroying it puts the real
-// services back. Message boxes answer from a script and are all recorded.
+// Test doubles for the platform services, handed to a window as its services
+// (`frmTintora window(fake);`). The program folder is a fresh temporary folder, and the files
+// and folder searches are the real ones (a test may swap in its own: FaultyFileSystem). Message
+// boxes answer from a script and are all recorded.
 #pragma once
 
-#include "platform/services/Clock.h"
-#include "platform/services/Dialogs.h"
-#include "platform/services/Help.h"
-#include "platform/services/Launcher.h"
-#include "platform/services/MessageBoxes.h"
+#include "platform/services/Services.h"
 
 #include <QByteArray>
 #include <QList>
@@ -27,7 +24,12 @@ class FakePlatform final : public platform::MessageBoxes,
 {
 public:
     FakePlatform();
-    ~FakePlatform() override;
+    FakePlatform(const FakePlatform &) = delete;
+    FakePlatform &operator=(const FakePlatform &) = delete;
+
+    // The doubles, the real files and folder searches, and the temporary program folder.
+    platform::Services services;
+    operator platform::Services &() { return services; }
 
     QString folder() const { return m_folder.path(); }
     QString path(const QString &fileName) const;
@@ -98,6 +100,8 @@ public:
 
 private:
     QTemporaryDir m_folder;
+    platform::RealFileSystem m_files;
+    platform::RealFolderSearch m_folderSearch;
 };
 
 } // namespace swatchly::test

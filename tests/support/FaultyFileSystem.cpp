@@ -71,16 +71,16 @@ private:
     std::optional<FileError> m_error;
 };
 
-FaultyFileSystem::FaultyFileSystem()
+FaultyFileSystem::FaultyFileSystem(platform::Services &services)
+    : m_services(services)
+    , m_real(services.files)
 {
-    platform::setFileSystem(nullptr);
-    m_real = &platform::files();
-    platform::setFileSystem(this);
+    services.files = this;
 }
 
 FaultyFileSystem::~FaultyFileSystem()
 {
-    platform::setFileSystem(nullptr);
+    m_services.files = m_real;
 }
 
 int FaultyFileSystem::outputsOpened() const

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "platform/services/Files.h"
+#include "platform/services/Services.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,9 +21,9 @@ namespace swatchly::test {
 class FaultyFileSystem final : public platform::FileSystem
 {
 public:
-    // Installs itself in place of the real file system, which it wraps; destroying it puts the
-    // real one back.
-    FaultyFileSystem();
+    // Takes the place of the file system of services, which it wraps; destroying it puts that
+    // one back.
+    explicit FaultyFileSystem(platform::Services &services);
     ~FaultyFileSystem() override;
     FaultyFileSystem(const FaultyFileSystem &) = delete;
     FaultyFileSystem &operator=(const FaultyFileSystem &) = delete;
@@ -58,7 +59,8 @@ private:
     // Records the step and tells whether it is the one to fail.
     bool takeStep(const QString &name);
 
-    platform::FileSystem *m_real = nullptr;
+    platform::Services &m_services;
+    platform::FileSystem *m_real;
 };
 
 } // namespace swatchly::test

@@ -1,4 +1,3 @@
-#include "help/ViewerHelpService.h"
 #include "support/ChildProcess.h"
 #include "support/TestRegistry.h"
 
@@ -33,8 +32,6 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("swatchly-tests"));
-    // Help reaches the program's own viewer, as in the program, unless a test installs a double.
-    swatchly::help::installHelpViewer();
     if (const auto status = swatchly::test::runChild(argc, argv))
         return *status;
 

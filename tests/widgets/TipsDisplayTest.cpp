@@ -66,7 +66,7 @@ private slots:
     {
         m_fake = std::make_unique<FakePlatform>();
         m_fake->copyShippedData();
-        m_window = std::make_unique<frmTintora>();
+        m_window = std::make_unique<frmTintora>(*m_fake);
         m_window->move(120, 120);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));

@@ -103,7 +103,7 @@ private slots:
         QFETCH(QString, keys);
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
 
@@ -127,7 +127,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
         QLineEdit *edit = window.Combo1->lineEdit();
@@ -161,7 +161,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
         QLineEdit *edit = window.Combo1->lineEdit();
@@ -194,7 +194,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
         QLineEdit *edit = window.Combo1->lineEdit();
@@ -213,7 +213,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
         QLineEdit *edit = window.Combo1->lineEdit();
@@ -258,7 +258,7 @@ private slots:
         QFETCH(QString, clipboard);
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
 
@@ -277,7 +277,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
         QLineEdit *edit = window.Combo1->lineEdit();
@@ -315,7 +315,7 @@ private slots:
                     { "Coral", "&HFF7F50" },
                     { "Aqua", "&H00FFFF" },
                     { "Cyan", "&H00FFFE" } });
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
 
@@ -334,7 +334,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -354,7 +354,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
 
@@ -376,7 +376,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
 
@@ -404,7 +404,7 @@ private slots:
         QFETCH(bool, throughFocusWidget);
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -431,7 +431,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
 
@@ -456,7 +456,7 @@ private slots:
     {
         FakePlatform fake;
         writeData(fake, Colours);
-        frmTintora window;
+        frmTintora window(fake);
         Shown shown(window);
         QVERIFY(shown.exposed);
 
@@ -491,7 +491,7 @@ private slots:
             found << i;
             box->setText(box->list(i));
         };
-        new TypeAheadCombo(box, { true, setText, setText, {} });
+        new TypeAheadCombo(fake, box, { true, setText, setText, {} });
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         host.activateWindow();

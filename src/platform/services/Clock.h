@@ -11,7 +11,11 @@ public:
     virtual ~Clock() = default;
     virtual QDateTime now() = 0;
 };
-void setClock(Clock *clock);
-QDateTime now();
+
+class SystemClock final : public Clock
+{
+public:
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+};
 
 } // namespace swatchly::platform

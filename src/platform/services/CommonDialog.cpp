@@ -6,8 +6,9 @@
 
 namespace swatchly::platform {
 
-CommonDialog::CommonDialog(QWidget *owner, const QString &name)
+CommonDialog::CommonDialog(Dialogs &dialogs, QWidget *owner, const QString &name)
     : QObject(owner)
+    , m_dialogs(dialogs)
     , m_owner(owner)
 {
     setObjectName(name);
@@ -15,7 +16,7 @@ CommonDialog::CommonDialog(QWidget *owner, const QString &name)
 
 bool CommonDialog::ShowColor()
 {
-    const auto chosen = dialogs().chooseColour(m_owner, Color, DialogTitle);
+    const auto chosen = m_dialogs.chooseColour(m_owner, Color, DialogTitle);
     if (!chosen)
         return false;
     Color = *chosen;
@@ -24,7 +25,7 @@ bool CommonDialog::ShowColor()
 
 bool CommonDialog::ShowFont()
 {
-    const auto chosen = dialogs().chooseFont(m_owner, FontChoice { FontName, FontSize });
+    const auto chosen = m_dialogs.chooseFont(m_owner, FontChoice { FontName, FontSize });
     if (!chosen)
         return false;
     FontName = chosen->name;

@@ -12,11 +12,13 @@ class QWidget;
 
 namespace swatchly::platform {
 
+class Dialogs;
+
 class CommonDialog : public QObject
 {
     Q_OBJECT
 public:
-    CommonDialog(QWidget *owner, const QString &name);
+    CommonDialog(Dialogs &dialogs, QWidget *owner, const QString &name);
 
     ColourValue Color = 0;
     QString DialogTitle;
@@ -28,6 +30,7 @@ public:
     bool ShowFont();
 
 private:
+    Dialogs &m_dialogs;
     QWidget *m_owner;
 };
 

@@ -30,7 +30,26 @@ public:
     virtual void showAbout(QWidget *owner, const QString &title, const QString &text,
                            const QIcon &icon) = 0;
 };
-void setDialogs(Dialogs *dialogs);
-Dialogs &dialogs();
+
+class MessageBoxes;
+
+// The toolkit's colour and font dialogs and its About box. The colour dialog's screen picker
+// tells through boxes when the desktop cannot pick.
+class QtDialogs final : public Dialogs
+{
+public:
+    explicit QtDialogs(MessageBoxes &boxes)
+        : m_boxes(boxes)
+    { }
+
+    std::optional<ColourValue> chooseColour(QWidget *owner, ColourValue initial,
+                                            const QString &title) override;
+    std::optional<FontChoice> chooseFont(QWidget *owner, const FontChoice &initial) override;
+    void showAbout(QWidget *owner, const QString &title, const QString &text,
+                   const QIcon &icon) override;
+
+private:
+    MessageBoxes &m_boxes;
+};
 
 } // namespace swatchly::platform

@@ -68,60 +68,39 @@ private:
 
 } // namespace
 
-namespace {
-
-class RealFileSystem final : public FileSystem
+FileResult<std::unique_ptr<InputFile>> RealFileSystem::openForInput(const std::string &path)
 {
-public:
-    FileResult<std::unique_ptr<InputFile>> openForInput(const std::string &path) override
+    const auto fd = openRegularFile(path, Links::Follow);
+    if (!fd)
+        return fd.error();
+    return inputFileReading(std::make_unique<DescriptorSource>(*fd));
+}
+
+FileResult<std::unique_ptr<OutputFile>> RealFileSystem::openForOutput(const std::string &path)
+{
+    auto file = openReplacing(path, Links::Follow);
+    if (!file)
+        return file.error();
+    return std::move(*file);
+}
+
+std::optional<FileError> RealFileSystem::remove(const std::string &path)
+{
+    // A link goes, whatever it leads to; what it leads to stays.
+    struct stat entry
     {
-        const auto fd = openRegularFile(path, Links::Follow);
-        if (!fd)
-            return fd.error();
-        return inputFileReading(std::make_unique<DescriptorSource>(*fd));
-    }
-
-    FileResult<std::unique_ptr<OutputFile>> openForOutput(const std::string &path) override
-    {
-        auto file = openReplacing(path, Links::Follow);
-        if (!file)
-            return file.error();
-        return std::move(*file);
-    }
-
-    std::optional<FileError> remove(const std::string &path) override
-    {
-        // A link goes, whatever it leads to; what it leads to stays.
-        struct stat entry
-        {
-        };
-        const bool link = ::lstat(path.c_str(), &entry) == 0 && S_ISLNK(entry.st_mode);
-        if (auto reason = link ? std::nullopt : untouchable(path))
-            return reason;
-        if (std::remove(path.c_str()) != 0)
-            return fileErrorFromErrno(errno);
-        return std::nullopt;
-    }
-};
-
-RealFileSystem realFileSystem;
-FileSystem *currentFileSystem = &realFileSystem;
-
-} // namespace
+    };
+    const bool link = ::lstat(path.c_str(), &entry) == 0 && S_ISLNK(entry.st_mode);
+    if (auto reason = link ? std::nullopt : untouchable(path))
+        return reason;
+    if (std::remove(path.c_str()) != 0)
+        return fileErrorFromErrno(errno);
+    return std::nullopt;
+}
 
 std::unique_ptr<InputFile> inputFileReading(std::unique_ptr<ByteSource> source)
 {
     return std::make_unique<SourceInputFile>(std::move(source));
-}
-
-FileSystem &files()
-{
-    return *currentFileSystem;
-}
-
-void setFileSystem(FileSystem *fileSystem)
-{
-    currentFileSystem = fileSystem ? fileSystem : &realFileSystem;
 }
 
 FileResult<int> openRegularFile(const std::string &path, Links links)

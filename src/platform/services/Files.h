@@ -53,13 +53,17 @@ public:
     virtual std::optional<FileError> remove(const std::string &path) = 0;
 };
 
+// The file system itself, by the rules above.
+class RealFileSystem final : public FileSystem
+{
+public:
+    FileResult<std::unique_ptr<InputFile>> openForInput(const std::string &path) override;
+    FileResult<std::unique_ptr<OutputFile>> openForOutput(const std::string &path) override;
+    std::optional<FileError> remove(const std::string &path) override;
+};
+
 // Fields read from any source of bytes: an open file, or text held in memory.
 std::unique_ptr<InputFile> inputFileReading(std::unique_ptr<ByteSource> source);
-
-// The file system in use; tests may install one that fails on purpose (nullptr restores the
-// real one).
-FileSystem &files();
-void setFileSystem(FileSystem *fileSystem);
 
 // Every file the program reads is opened by these rules: without waiting, and only when it is
 // a regular file (a FIFO, device, socket or folder fails at once: 75). With Links::Refuse a

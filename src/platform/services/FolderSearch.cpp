@@ -81,49 +81,32 @@ fs::path folderOf(std::string folder)
     return folder;
 }
 
-class RealFolderSearch final : public FolderSearch
-{
-public:
-    std::vector<FolderEntry> find(const std::string &pattern) override
-    {
-        std::size_t split = pattern.size();
-        while (split > 0 && !isSeparator(pattern[split - 1]))
-            --split;
-        const std::string namePattern = pattern.substr(split);
-        const fs::path folder = folderOf(pattern.substr(0, split));
-        std::error_code error;
-        fs::directory_iterator entries(folder, error);
-        std::vector<FolderEntry> found;
-        if (namePattern.empty() || error)
-            return found;
-        auto add = [&](const std::string &name) {
-            FolderEntry entry;
-            entry.name = name;
-            if (matchesNamePattern(namePattern, name) && describe(folder / name, entry))
-                found.push_back(std::move(entry));
-        };
-        // The folder's own entries, which a directory listing of the platform gives as well.
-        add(".");
-        add("..");
-        for (; entries != fs::directory_iterator(); entries.increment(error))
-            add(entries->path().filename().native());
-        return found;
-    }
-};
-
-RealFolderSearch realFolderSearch;
-FolderSearch *currentFolderSearch = &realFolderSearch;
-
 } // namespace
 
-FolderSearch &folderSearch()
+std::vector<FolderEntry> RealFolderSearch::find(const std::string &pattern)
 {
-    return *currentFolderSearch;
-}
-
-void setFolderSearch(FolderSearch *search)
-{
-    currentFolderSearch = search ? search : &realFolderSearch;
+    std::size_t split = pattern.size();
+    while (split > 0 && !isSeparator(pattern[split - 1]))
+        --split;
+    const std::string namePattern = pattern.substr(split);
+    const fs::path folder = folderOf(pattern.substr(0, split));
+    std::error_code error;
+    fs::directory_iterator entries(folder, error);
+    std::vector<FolderEntry> found;
+    if (namePattern.empty() || error)
+        return found;
+    auto add = [&](const std::string &name) {
+        FolderEntry entry;
+        entry.name = name;
+        if (matchesNamePattern(namePattern, name) && describe(folder / name, entry))
+            found.push_back(std::move(entry));
+    };
+    // The folder's own entries, which a directory listing of the platform gives as well.
+    add(".");
+    add("..");
+    for (; entries != fs::directory_iterator(); entries.increment(error))
+        add(entries->path().filename().native());
+    return found;
 }
 
 bool matchesNamePattern(const std::string &pattern, const std::string &name)

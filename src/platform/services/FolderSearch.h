@@ -33,9 +33,12 @@ public:
     virtual std::vector<FolderEntry> find(const std::string &pattern) = 0;
 };
 
-// The search in use; tests may install their own (nullptr puts the real one back).
-FolderSearch &folderSearch();
-void setFolderSearch(FolderSearch *search);
+// The search of the file system itself.
+class RealFolderSearch final : public FolderSearch
+{
+public:
+    std::vector<FolderEntry> find(const std::string &pattern) override;
+};
 
 // Whether name matches a pattern of "*" and "?" (no folder part), case ignored.
 bool matchesNamePattern(const std::string &pattern, const std::string &name);

@@ -3,9 +3,8 @@
 // command (display the default topic, or show the topic mapped to a context number) and the
 // command's data.
 //
-// The program's own help viewer provides the production service and installs it at start-up;
-// tests install a double through setHelpService and read back the calls. Until a production
-// service is installed, a call shows nothing.
+// The program's own help viewer provides the production service (help/ViewerHelpService);
+// tests hand the windows a double and read back the calls.
 #pragma once
 
 #include <QString>
@@ -35,13 +34,5 @@ public:
     virtual ~HelpService() = default;
     virtual void htmlHelp(const HelpTarget &target, int command, int data) = 0;
 };
-
-// The service the program shows its help through; it stays installed for the program's life.
-void setProductionHelpService(HelpService *service);
-// Installs a test double; nullptr puts the production service back.
-void setHelpService(HelpService *service);
-
-// Hands the call to the installed help service.
-void htmlHelp(const HelpTarget &target, int command, int data);
 
 } // namespace swatchly::platform

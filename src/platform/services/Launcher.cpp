@@ -6,43 +6,20 @@
 
 namespace swatchly::platform {
 
-namespace {
-
-class DesktopLauncher final : public Launcher
+qint64 DesktopLauncher::startProgram(const QString &path)
 {
-public:
-    qint64 startProgram(const QString &path) override
-    {
-        const QFileInfo info(path);
-        if (!info.isFile() || !info.isExecutable())
-            return 0;
-        qint64 pid = 0;
-        if (!QProcess::startDetached(path, {}, {}, &pid))
-            return 0;
-        return pid;
-    }
-
-    bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
-};
-
-DesktopLauncher desktopLauncher;
-Launcher *currentLauncher = &desktopLauncher;
-
-} // namespace
-
-void setLauncher(Launcher *launcher)
-{
-    currentLauncher = launcher ? launcher : &desktopLauncher;
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isExecutable())
+        return 0;
+    qint64 pid = 0;
+    if (!QProcess::startDetached(path, {}, {}, &pid))
+        return 0;
+    return pid;
 }
 
-qint64 startProgram(const QString &path)
+bool DesktopLauncher::openUrl(const QUrl &url)
 {
-    return currentLauncher->startProgram(path);
-}
-
-bool openUrl(const QUrl &url)
-{
-    return currentLauncher->openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace swatchly::platform

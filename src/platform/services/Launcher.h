@@ -15,8 +15,13 @@ public:
     // Hands a link to the system's handler; false when nothing took it.
     virtual bool openUrl(const QUrl &url) = 0;
 };
-void setLauncher(Launcher *launcher);
-qint64 startProgram(const QString &path);
-bool openUrl(const QUrl &url);
+
+// Programs started by the system, links opened by the desktop's handlers.
+class DesktopLauncher final : public Launcher
+{
+public:
+    qint64 startProgram(const QString &path) override;
+    bool openUrl(const QUrl &url) override;
+};
 
 } // namespace swatchly::platform

@@ -5,63 +5,47 @@
 
 namespace swatchly::platform {
 
-namespace {
-
-class QtMessageBoxes final : public MessageBoxes
+Answer QtMessageBoxes::show(QWidget *owner, const MessageBoxRequest &request)
 {
-public:
-    Answer show(QWidget *owner, const MessageBoxRequest &request) override
-    {
-        QMessageBox box(owner ? owner : QApplication::activeWindow());
-        box.setWindowTitle(request.title);
-        // A prompt often quotes what the user typed or a file's name: never markup. Plain text
-        // keeps the prompt's line ends as line breaks.
-        box.setTextFormat(Qt::PlainText);
-        box.setText(request.prompt);
-        switch (request.icon) {
-        case Icon::None:
-            box.setIcon(QMessageBox::NoIcon);
-            break;
-        case Icon::Information:
-            box.setIcon(QMessageBox::Information);
-            break;
-        case Icon::Exclamation:
-            box.setIcon(QMessageBox::Warning);
-            break;
-        case Icon::Question:
-            box.setIcon(QMessageBox::Question);
-            break;
-        case Icon::Critical:
-            box.setIcon(QMessageBox::Critical);
-            break;
-        }
-        if (request.buttons == Buttons::YesNo) {
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(request.defaultButton == Answer::No ? QMessageBox::No
-                                                                     : QMessageBox::Yes);
-            box.setEscapeButton(QMessageBox::No);
-        } else {
-            box.setStandardButtons(QMessageBox::Ok);
-        }
-        const int result = box.exec();
-        if (request.buttons == Buttons::OK)
-            return Answer::OK;
-        return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    QMessageBox box(owner ? owner : QApplication::activeWindow());
+    box.setWindowTitle(request.title);
+    // A prompt often quotes what the user typed or a file's name: never markup. Plain text
+    // keeps the prompt's line ends as line breaks.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(request.prompt);
+    switch (request.icon) {
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
-};
-
-QtMessageBoxes productionMessageBoxes;
-MessageBoxes *currentMessageBoxes = &productionMessageBoxes;
-
-} // namespace
-
-void setMessageBoxes(MessageBoxes *service)
-{
-    currentMessageBoxes = service ? service : &productionMessageBoxes;
+    if (request.buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(request.defaultButton == Answer::No ? QMessageBox::No
+                                                                 : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int result = box.exec();
+    if (request.buttons == Buttons::OK)
+        return Answer::OK;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title,
-              QWidget *owner)
+Answer MessageBoxes::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title,
+                            QWidget *owner)
 {
     MessageBoxRequest request;
     request.prompt = prompt;
@@ -69,10 +53,11 @@ Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &
     request.icon = icon;
     request.title = title.isEmpty() ? ApplicationTitle : title;
     request.defaultButton = buttons == Buttons::YesNo ? Answer::Yes : Answer::OK;
-    return currentMessageBoxes->show(owner, request);
+    return show(owner, request);
 }
 
-Answer msgBoxDefaultNo(const QString &prompt, Icon icon, const QString &title, QWidget *owner)
+Answer MessageBoxes::msgBoxDefaultNo(const QString &prompt, Icon icon, const QString &title,
+                                     QWidget *owner)
 {
     MessageBoxRequest request;
     request.prompt = prompt;
@@ -80,7 +65,7 @@ Answer msgBoxDefaultNo(const QString &prompt, Icon icon, const QString &title, Q
     request.icon = icon;
     request.title = title.isEmpty() ? ApplicationTitle : title;
     request.defaultButton = Answer::No;
-    return currentMessageBoxes->show(owner, request);
+    return show(owner, request);
 }
 
 } // namespace swatchly::platform

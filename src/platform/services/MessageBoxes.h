@@ -1,5 +1,5 @@
-// Modal message boxes. Tests install a double that answers from a script and records every box
-// shown; nullptr puts the production boxes back.
+// Modal message boxes. Tests hand the windows a double that answers from a script and records
+// every box shown.
 #pragma once
 
 #include <QString>
@@ -29,14 +29,20 @@ class MessageBoxes
 public:
     virtual ~MessageBoxes() = default;
     virtual Answer show(QWidget *owner, const MessageBoxRequest &request) = 0;
-};
-void setMessageBoxes(MessageBoxes *service);
 
-// A modal message box; an empty title shows ApplicationTitle. YesNo boxes default to Yes.
-Answer msgBox(const QString &prompt, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
-              const QString &title = {}, QWidget *owner = nullptr);
-// A Yes/No box whose default button is No, for questions whose Yes gives something up.
-Answer msgBoxDefaultNo(const QString &prompt, Icon icon = Icon::None, const QString &title = {},
-                       QWidget *owner = nullptr);
+    // A modal message box; an empty title shows ApplicationTitle. YesNo boxes default to Yes.
+    Answer msgBox(const QString &prompt, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
+                  const QString &title = {}, QWidget *owner = nullptr);
+    // A Yes/No box whose default button is No, for questions whose Yes gives something up.
+    Answer msgBoxDefaultNo(const QString &prompt, Icon icon = Icon::None, const QString &title = {},
+                           QWidget *owner = nullptr);
+};
+
+// The toolkit's message boxes, modal to their owner (the active window without one).
+class QtMessageBoxes final : public MessageBoxes
+{
+public:
+    Answer show(QWidget *owner, const MessageBoxRequest &request) override;
+};
 
 } // namespace swatchly::platform

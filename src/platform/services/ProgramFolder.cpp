@@ -2,6 +2,7 @@
 
 #include "platform/services/DataFolder.h"
 #include "platform/services/FileNames.h"
+#include "platform/services/Services.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,12 +15,6 @@
 #include <unistd.h>
 
 namespace swatchly::platform {
-
-namespace {
-
-QString programFolderOverride;
-
-} // namespace
 
 const QStringList &shippedDataFileNames()
 {
@@ -92,41 +87,30 @@ QString executableFolderText()
 
 } // namespace
 
-QString programFolder()
+QString chooseProgramFolder()
 {
-    if (!programFolderOverride.isEmpty())
-        return programFolderOverride;
-    static const QString chosen = [] {
-        const QString executableFolder = executableFolderText();
+    const QString executableFolder = executableFolderText();
 
-        const QString userData =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        const QString dataLocation =
-            userData.isEmpty() ? QString() : userData + QStringLiteral("/swatchly");
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString dataLocation =
+        userData.isEmpty() ? QString() : userData + QStringLiteral("/swatchly");
 
-        // The installed tree is found beside the executable first, so that a copy installed
-        // under any prefix finds its own files; the configured location covers a moved binary.
-        QStringList shipped { QDir::cleanPath(executableFolder +
-                                              QStringLiteral("/../share/swatchly")) };
+    // The installed tree is found beside the executable first, so that a copy installed
+    // under any prefix finds its own files; the configured location covers a moved binary.
+    QStringList shipped { QDir::cleanPath(executableFolder +
+                                          QStringLiteral("/../share/swatchly")) };
 #ifdef SWATCHLY_SHIPPED_DATA_DIR
-        shipped.append(QStringLiteral(SWATCHLY_SHIPPED_DATA_DIR));
+    shipped.append(QStringLiteral(SWATCHLY_SHIPPED_DATA_DIR));
 #endif
-        return resolveProgramFolder(executableFolder, dataLocation, shipped);
-    }();
-    return chosen;
+    return resolveProgramFolder(executableFolder, dataLocation, shipped);
 }
 
-void setProgramFolder(const QString &folder)
+QString Services::programFilePath(const QString &fileName) const
 {
-    programFolderOverride = folder;
+    return QDir::toNativeSeparators(programFolder + QLatin1Char('/') + fileName);
 }
 
-QString programFilePath(const QString &fileName)
-{
-    return QDir::toNativeSeparators(programFolder() + QLatin1Char('/') + fileName);
-}
-
-std::string programFileBytes(const QString &fileName)
+std::string Services::programFileBytes(const QString &fileName) const
 {
     return pathBytes(programFilePath(fileName));
 }

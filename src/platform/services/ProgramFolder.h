@@ -10,10 +10,10 @@
 
 namespace swatchly::platform {
 
-// The folder the program keeps its data files in, without a trailing separator; chosen once
-// by resolveProgramFolder. Tests point it at a temporary folder.
-QString programFolder();
-void setProgramFolder(const QString &folder);
+// The folder this program keeps its data files in, without a trailing separator, chosen by
+// resolveProgramFolder for the executable's folder and the user's data location. main.cpp asks
+// once and hands it to the windows (Services); tests give them a temporary folder.
+QString chooseProgramFolder();
 
 // The data files a program folder holds when the program can run from it.
 const QStringList &shippedDataFileNames();
@@ -33,9 +33,5 @@ QString
 resolveProgramFolder(const QString &executableFolder, const QString &dataLocation,
                      const QStringList &shippedDataFolders,
                      const std::function<bool(const QString &)> &isWritable = isWritableFolder);
-// The program folder, the platform's separator and a file name.
-QString programFilePath(const QString &fileName);
-// The same path as the bytes handed to the file system.
-std::string programFileBytes(const QString &fileName);
 
 } // namespace swatchly::platform

@@ -205,7 +205,7 @@ void setScreenPickerPortalBus(const QString &busAddress)
     portalBusAddress = busAddress;
 }
 
-void pickScreenColourThroughPortal(QColorDialog &dialog)
+void pickScreenColourThroughPortal(QColorDialog &dialog, MessageBoxes &boxes)
 {
     // Qt leaves its own picker out where it cannot read the screen, and where it shows it, it
     // would grab nothing: the dialog gets a button of ours in its place, below the basic
@@ -233,10 +233,10 @@ void pickScreenColourThroughPortal(QColorDialog &dialog)
     QObject::connect(button, &QAbstractButton::clicked, picker, &PortalColourPicker::pick);
     QObject::connect(picker, &PortalColourPicker::picked, &dialog,
                      [&dialog](const QColor &colour) { dialog.setCurrentColor(colour); });
-    QObject::connect(picker, &PortalColourPicker::failed, &dialog, [&dialog] {
-        msgBox(PortalColourPicker::tr("Picking a color from the screen is not available on this "
-                                      "desktop."),
-               Buttons::OK, Icon::Information, {}, &dialog);
+    QObject::connect(picker, &PortalColourPicker::failed, &dialog, [&dialog, &boxes] {
+        boxes.msgBox(PortalColourPicker::tr("Picking a color from the screen is not available on "
+                                            "this desktop."),
+                     Buttons::OK, Icon::Information, {}, &dialog);
     });
 }
 

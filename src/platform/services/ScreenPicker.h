@@ -18,6 +18,8 @@ class QDBusPendingCallWatcher;
 
 namespace swatchly::platform {
 
+class MessageBoxes;
+
 // One colour pick at a time through org.freedesktop.portal.Screenshot.PickColor; a new pick
 // replaces one still waiting. Destroying the picker closes a pick still open on the desktop.
 class PortalColourPicker : public QObject
@@ -62,7 +64,7 @@ void setScreenPickerPortalBus(const QString &busAddress);
 
 // Gives the dialog a "Pick Screen Color" button that asks the desktop portal, in place of Qt's.
 // The picked colour becomes the dialog's colour; a cancel leaves the dialog as it was; a
-// failure says so in a message box over the dialog.
-void pickScreenColourThroughPortal(QColorDialog &dialog);
+// failure says so in one of boxes over the dialog.
+void pickScreenColourThroughPortal(QColorDialog &dialog, MessageBoxes &boxes);
 
 } // namespace swatchly::platform

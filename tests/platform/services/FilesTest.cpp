@@ -52,6 +52,8 @@ class FilesTest : public QObject
 {
     Q_OBJECT
 
+    platform::RealFileSystem files;
+
 private slots:
     // The temporary name fits beside any name the file system takes: the longest one is
     // written, and written over.
@@ -61,7 +63,7 @@ private slots:
         const std::string path =
             QFile::encodeName(dir.filePath(QString(251, QLatin1Char('x')) + ".col")).toStdString();
         for (const char *digits : { "000000", "FFFFFF" }) {
-            auto opened = platform::files().openForOutput(path);
+            auto opened = files.openForOutput(path);
             QVERIFY2(opened, opened ? "" : opened.error().description.c_str());
             auto &out = *opened;
             QVERIFY(out->writeField(digits));
@@ -75,7 +77,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("UserDefColors.col"));
-        auto opened = platform::files().openForOutput(path.toStdString());
+        auto opened = files.openForOutput(path.toStdString());
         QVERIFY(opened);
         auto &out = *opened;
         for (int i = 0; i < 14; ++i)
@@ -85,7 +87,7 @@ private slots:
         QVERIFY(contents(path).startsWith("\"AAAAAA\"\r\n\"BBBBBB\"\r\n"));
         QCOMPARE(filesIn(dir), QStringList { "UserDefColors.col" });
 
-        auto input = platform::files().openForInput(path.toStdString());
+        auto input = files.openForInput(path.toStdString());
         QVERIFY(input);
         auto &in = *input;
         for (int i = 0; i < 14; ++i)
@@ -103,7 +105,7 @@ private slots:
         QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0644), 0);
         // Even a umask that would take them away.
         const mode_t previous = ::umask(077);
-        auto opened = platform::files().openForOutput(path.toStdString());
+        auto opened = files.openForOutput(path.toStdString());
         ::umask(previous);
         QVERIFY(opened);
         auto &out = *opened;
@@ -118,7 +120,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Dawn.col"));
         const mode_t previous = ::umask(027);
-        auto opened = platform::files().openForOutput(path.toStdString());
+        auto opened = files.openForOutput(path.toStdString());
         ::umask(previous);
         QVERIFY(opened);
         auto &out = *opened;
@@ -131,7 +133,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Dusk.col"));
         put(path, "\"000000\"\r\n");
-        auto opened = platform::files().openForOutput(path.toStdString());
+        auto opened = files.openForOutput(path.toStdString());
         QVERIFY(opened);
         auto &out = *opened;
         QVERIFY(out->writeField("FF8000"));
@@ -145,21 +147,20 @@ private slots:
     {
         QTemporaryDir dir;
         const std::string missing = dir.filePath(QStringLiteral("none.col")).toStdString();
-        QCOMPARE(platform::files().openForInput(missing).error(), fileErrors::FileNotFound);
+        QCOMPARE(files.openForInput(missing).error(), fileErrors::FileNotFound);
 
         const std::string inMissingFolder =
             dir.filePath(QStringLiteral("gone/Dusk.col")).toStdString();
-        QCOMPARE(platform::files().openForOutput(inMissingFolder).error(),
-                 fileErrors::FileNotFound);
+        QCOMPARE(files.openForOutput(inMissingFolder).error(), fileErrors::FileNotFound);
 
         // A folder is no file, to read, replace or delete.
         const std::string folder = dir.path().toStdString();
-        QCOMPARE(platform::files().openForInput(folder).error(), fileErrors::PathFileAccessError);
-        QCOMPARE(platform::files().openForOutput(folder).error(), fileErrors::PathFileAccessError);
-        QCOMPARE(platform::files().remove(folder), fileErrors::PathFileAccessError);
+        QCOMPARE(files.openForInput(folder).error(), fileErrors::PathFileAccessError);
+        QCOMPARE(files.openForOutput(folder).error(), fileErrors::PathFileAccessError);
+        QCOMPARE(files.remove(folder), fileErrors::PathFileAccessError);
         QVERIFY(QDir(dir.path()).exists());
 
-        QCOMPARE(platform::files().remove(missing), fileErrors::FileNotFound);
+        QCOMPARE(files.remove(missing), fileErrors::FileNotFound);
     }
 
     // A link stays where the user put it: a write replaces the file it leads to (the temporary
@@ -209,12 +210,12 @@ private slots:
         FileError error;
         bool done = false;
         if (operation == QLatin1String("write")) {
-            auto out = platform::files().openForOutput(link.toStdString());
+            auto out = files.openForOutput(link.toStdString());
             if (!out)
                 error = out.error();
             done = out && (*out)->writeField("FF8000") && (*out)->commit();
         } else {
-            const auto failure = platform::files().remove(link.toStdString());
+            const auto failure = files.remove(link.toStdString());
             error = failure.value_or(FileError {});
             done = !failure;
         }
@@ -239,7 +240,7 @@ private slots:
         const std::string path = QFile::encodeName(dir.filePath("StartUpColors")).toStdString();
         if (!test::placeSpecialFile(path, QStringLiteral("sparse")))
             QSKIP("the file system cannot hold a sparse file");
-        auto input = platform::files().openForInput(path);
+        auto input = files.openForInput(path);
         QVERIFY(input);
         auto &in = *input;
         QElapsedTimer clock;

@@ -20,9 +20,10 @@ class QtDialogsTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init() { platform::setDialogs(nullptr); }
+    platform::QtMessageBoxes boxes;
+    platform::QtDialogs dialogs { boxes };
 
+private slots:
     void colourDialogOpensTitledOnTheGivenColourWithTheScreenPicker()
     {
         QString title;
@@ -39,8 +40,8 @@ private slots:
             dialog->accept();
         });
 
-        const auto chosen = platform::dialogs().chooseColour(nullptr, 0x0080FF,
-                                                             QStringLiteral("Vexel Form Creator"));
+        const auto chosen =
+            dialogs.chooseColour(nullptr, 0x0080FF, QStringLiteral("Vexel Form Creator"));
 
         QCOMPARE(title, QStringLiteral("Vexel Form Creator"));
         QCOMPARE(start, QColor(0xFF, 0x80, 0x00));
@@ -55,7 +56,7 @@ private slots:
             dialog->setCurrentColor(QColor(1, 2, 3));
             dialog->reject();
         });
-        QCOMPARE(platform::dialogs().chooseColour(nullptr, 0x0080FF, QStringLiteral("t")),
+        QCOMPARE(dialogs.chooseColour(nullptr, 0x0080FF, QStringLiteral("t")),
                  std::optional<ColourValue>());
     }
 
@@ -63,7 +64,7 @@ private slots:
     {
         QColor start;
         whenShown<QColorDialog>([&](QColorDialog *dialog) { start = dialog->currentColor(); });
-        platform::dialogs().chooseColour(nullptr, ButtonFace, QStringLiteral("t"));
+        dialogs.chooseColour(nullptr, ButtonFace, QStringLiteral("t"));
         QCOMPARE(start, QApplication::palette().color(QPalette::Button));
     }
 
@@ -81,7 +82,7 @@ private slots:
             dialog->accept();
         });
 
-        const auto chosen = platform::dialogs().chooseFont(
+        const auto chosen = dialogs.chooseFont(
             nullptr, platform::FontChoice { QStringLiteral("DejaVu Serif"), 20 });
 
         QCOMPARE(startFamily, QStringLiteral("DejaVu Serif"));
@@ -95,7 +96,7 @@ private slots:
     {
         whenShown<QFontDialog>([](QFontDialog *dialog) { dialog->reject(); });
         QVERIFY(
-            !platform::dialogs()
+            !dialogs
                  .chooseFont(nullptr, platform::FontChoice { QStringLiteral("DejaVu Serif"), 20 })
                  .has_value());
     }
@@ -114,7 +115,6 @@ private slots:
     void messageBoxesShowTheirPromptAsPlainText()
     {
         QFETCH(QString, prompt);
-        platform::setMessageBoxes(nullptr);
         QString shown;
         Qt::TextFormat format = Qt::AutoText;
         whenShown<QMessageBox>([&](QMessageBox *box) {
@@ -125,7 +125,7 @@ private slots:
             }
             box->accept();
         });
-        platform::msgBox(prompt);
+        boxes.msgBox(prompt);
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(shown, prompt);
     }

@@ -32,7 +32,7 @@ const QStringList Untranslated { "Pigmentor", "Swatchly", "UserDefColors", "col"
 struct Windows
 {
     FakePlatform fake;
-    test::FaultyFileSystem files;
+    test::FaultyFileSystem files { fake };
     std::unique_ptr<frmTintora> main;
     QPointer<frmSavetxt> scheme;
 
@@ -96,7 +96,7 @@ QStringList boxTexts(const QString &language)
         Windows w;
         w.fake.copyShippedData();
         w.fake.writeFile(QStringLiteral("Dusk.col"), "\"000000\"\r\n");
-        w.main = std::make_unique<frmTintora>();
+        w.main = std::make_unique<frmTintora>(w.fake);
         w.main->show();
         if (!QTest::qWaitForWindowExposed(w.main.get()))
             return {};
@@ -111,7 +111,9 @@ QStringList boxTexts(const QString &language)
             texts << about.title << about.text;
     }
     QString failure;
-    help::HelpViewer::display(QStringLiteral("/x.chm"), platform::HH_DISPLAY_TOPIC, 0, &failure);
+    FakePlatform fake;
+    help::HelpViewer::display(fake, QStringLiteral("/x.chm"), platform::HH_DISPLAY_TOPIC, 0,
+                              &failure);
     return texts << failure;
 }
 
