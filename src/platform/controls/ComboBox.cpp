@@ -1,7 +1,5 @@
 #include "platform/controls/ComboBox.h"
 
-#include "platform/controls/KeyCodes.h"
-
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -193,8 +191,7 @@ int ComboBox::findPrefix(const QString &text) const
 bool ComboBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
-        if (discardsKey(static_cast<QKeyEvent *>(event),
-                        [this](int &code) { emit keyPress(code); }))
+        if (discardsKey(static_cast<QKeyEvent *>(event)))
             return true;
     }
     return QComboBox::eventFilter(watched, event);
@@ -204,12 +201,21 @@ void ComboBox::keyPressEvent(QKeyEvent *event)
 {
     // Keys typed while the box has the focus arrive here and reach the edit field past its
     // event filter.
-    if (discardsKey(event, [this](int &code) { emit keyPress(code); }))
+    if (discardsKey(event))
         return;
     // The arrow keys choose the neighbouring item, as the user's pick.
     m_userPick = true;
     QComboBox::keyPressEvent(event);
     m_userPick = false;
+}
+
+bool ComboBox::discardsKey(QKeyEvent *event)
+{
+    KeyPress key(*event);
+    emit keyPress(key);
+    if (key.isDiscarded())
+        event->accept();
+    return key.isDiscarded();
 }
 
 void ComboBox::wheelEvent(QWheelEvent *event)

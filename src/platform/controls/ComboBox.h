@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/controls/KeyPress.h"
+
 #include <QComboBox>
 
 namespace swatchly::platform {
@@ -14,7 +16,7 @@ namespace swatchly::platform {
 // text, raises changed() when that changed the text, then click(); choosing no item keeps the
 // text and raises nothing. A pick from the list by the user raises click() only. Each event is
 // raised once, nested inside the setting call; setting what the box already holds raises
-// nothing. Key presses raise keyPress(), whose handler may discard the character.
+// nothing. Key presses raise keyPress() before the box takes them; its handler may discard the key.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
@@ -45,7 +47,7 @@ public:
 signals:
     void changed();
     void click();
-    void keyPress(int &keyAscii);
+    void keyPress(swatchly::platform::KeyPress &key);
     void gotFocus();
 
 protected:
@@ -68,6 +70,8 @@ private:
         ComboBox &m_box;
     };
 
+    // Raises keyPress() and tells whether its handler discarded the key.
+    bool discardsKey(QKeyEvent *event);
     void onEditTextChanged(const QString &text);
     void onCurrentIndexChanged(int index);
     void onActivated(int index);

@@ -359,7 +359,17 @@ private slots:
         QFETCH(int, code);
 
         const QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
-        QCOMPARE(platform::characterCode(&event), code);
+        QCOMPARE(platform::characterCode(platform::KeyPress(event)), code);
+
+        // A key handler sees the keys that type a character, and a code set to 0 discards one.
+        platform::KeyPress press(event);
+        int seen = -1;
+        platform::passCharacterCode(press, [&seen](int &keyAscii) {
+            seen = keyAscii;
+            keyAscii = 0;
+        });
+        QCOMPARE(seen, code);
+        QCOMPARE(press.isDiscarded(), code >= 0);
     }
 
     void mouseGivesButtonAndShiftCodes_data()
@@ -413,9 +423,9 @@ private slots:
         QWidget *receiver = nullptr;
         std::function<QString()> text;
         // The handler throws away every "x" and lets the rest through.
-        const auto discardX = [](int &keyAscii) {
-            if (keyAscii == 'x')
-                keyAscii = 0;
+        const auto discardX = [](platform::KeyPress &key) {
+            if (key.text() == QLatin1String("x"))
+                key.discard();
         };
         if (control == QLatin1String("TextBox")) {
             auto *box = new platform::TextBox(&owner, QStringLiteral("box"));
