@@ -57,7 +57,8 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
-    // Marks a change the box makes to its own list, index or text, which raises no event.
+    // A change the box makes to its own list, index or text raises no event: the box's and its
+    // edit field's signals are blocked meanwhile, and what Qt shows afterwards is taken as seen.
     class QuietChange
     {
     public:
@@ -68,6 +69,8 @@ private:
 
     private:
         ComboBox &m_box;
+        QSignalBlocker m_boxSignals;
+        QSignalBlocker m_editSignals;
     };
 
     // Raises keyPress() and tells whether its handler discarded the key.
@@ -80,15 +83,19 @@ private:
     void showChosenItem(int index, const QString &before);
 
     bool m_sorted;
+    // Qt keeps its current index while the user types; ListIndex is -1 then.
     int m_listIndex = -1;
-    // Qt's current index and the edit field's text as last seen.
+    // Qt writes an item's text into the field before it signals the new index: Qt's index and
+    // the field's text as last seen tell that write from an edit and keep the text before it.
     int m_seenIndex = -1;
     QString m_text;
-    int m_quiet = 0;
-    // A pick by the user is under way: by keys or the wheel, or from the list, which also puts
-    // the item's text in the field.
-    bool m_userPick = false;
-    bool m_popupPick = false;
+    // Qt signals a pick by the user (activated) only after the new index (currentIndexChanged),
+    // so the pick is marked before Qt acts on it. A pick from the list also puts the item's
+    // text back in the field, which is no edit.
+    enum class Pick { None, KeysOrWheel, FromList };
+    Pick m_pick = Pick::None;
+    // Qt also calls hidePopup() when no list is shown (the box is hidden); only the closing of
+    // a shown list may come before a pick.
     bool m_popupShown = false;
 };
 

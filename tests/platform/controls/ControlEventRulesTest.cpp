@@ -9,6 +9,8 @@
 #include "platform/controls/TextBox.h"
 #include "support/TestRegistry.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -312,6 +314,56 @@ private slots:
         }
 
         QCOMPARE(seen.events, events);
+        QCOMPARE(subject.value(), after);
+    }
+
+    // A pick from the drop-down list or by the wheel is the user's too; picking the current
+    // item again after an edit puts its text back without a change event.
+    void comboPickByListOrWheelRaisesClickOnly_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<QString>("after");
+
+        QTest::newRow("wheel") << "0|Black"
+                               << "wheel"
+                               << "1|Green";
+        QTest::newRow("list, another item") << "0|Black"
+                                            << "2"
+                                            << "2|Blue";
+        QTest::newRow("list, the current item after an edit") << "1|Gr"
+                                                              << "1"
+                                                              << "1|Green";
+    }
+
+    void comboPickByListOrWheelRaisesClickOnly()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, pick);
+        QFETCH(QString, after);
+
+        Seen seen;
+        const bool inCall = true;
+        const Subject subject =
+            makeSubject(QStringLiteral("ComboBox"), QStringLiteral("own"), start, seen, inCall);
+        subject.owner->show();
+        QVERIFY(QTest::qWaitForWindowExposed(subject.owner.get()));
+        auto *box = subject.owner->findChild<platform::ComboBox *>();
+        box->setFocus();
+        if (pick == QLatin1String("wheel")) {
+            const QPointF at(box->width() / 2.0, box->height() / 2.0);
+            QWheelEvent wheel(at, box->mapToGlobal(at), {}, { 0, -120 }, Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box, &wheel);
+        } else {
+            box->showPopup();
+            QAbstractItemView *view = box->view();
+            QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+            const QRect item = view->visualRect(view->model()->index(pick.toInt(), 0));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        }
+
+        QCOMPARE(seen.events, QStringList { QStringLiteral("click:") + after });
         QCOMPARE(subject.value(), after);
     }
 
