@@ -284,8 +284,8 @@ void ComboBox::onActivated(int index)
 {
     m_pick = Pick::None;
     m_listIndex = index;
-    // Qt has shown the item's text already, unless activated() came without a change of Qt's
-    // index (it is a public signal, which tests raise, too).
+    // Qt has shown the item's text already, unless activated() was raised without a change of
+    // Qt's index (it is a public signal).
     if (lineEdit()->text() != itemText(index)) {
         const QuietChange quiet(*this);
         lineEdit()->setText(itemText(index));

@@ -16,7 +16,8 @@ namespace swatchly::platform {
 // text, raises changed() when that changed the text, then click(); choosing no item keeps the
 // text and raises nothing. A pick from the list by the user raises click() only. Each event is
 // raised once, nested inside the setting call; setting what the box already holds raises
-// nothing. Key presses raise keyPress() before the box takes them; its handler may discard the key.
+// nothing. Key presses raise keyPress() before the box takes them; its handler may discard
+// the key.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
