@@ -7,6 +7,7 @@
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Fonts.h"
 #include "platform/controls/Geometry.h"
+#include "platform/controls/KeyCodes.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/Pictures.h"
 #include "platform/controls/Slider.h"
@@ -213,7 +214,10 @@ void frmTintora::connectHandlers()
     connect(cmdSlideSel, &QPushButton::clicked, this, &frmTintora::cmdSlideSel_Click);
     for (int i = 0; i < 6; ++i)
         connect(txtColValue[static_cast<std::size_t>(i)], &platform::TextBox::keyPress, this,
-                [this, i](int &keyAscii) { txtColValue_KeyPress(i, keyAscii); });
+                [this, i](platform::KeyPress &key) {
+                    platform::passCharacterCode(
+                        key, [this, i](int &KeyAscii) { txtColValue_KeyPress(i, KeyAscii); });
+                });
     connect(cmdDecColVal, &QPushButton::clicked, this, &frmTintora::cmdDecColVal_Click);
     connect(cmdHexColVal, &QPushButton::clicked, this, &frmTintora::cmdHexColVal_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmTintora::cmdExit_Click);

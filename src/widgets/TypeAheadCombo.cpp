@@ -1,6 +1,7 @@
 #include "widgets/TypeAheadCombo.h"
 
 #include "platform/controls/ComboBox.h"
+#include "platform/controls/KeyCodes.h"
 #include "platform/services/MessageBoxes.h"
 
 namespace swatchly {
@@ -12,7 +13,9 @@ TypeAheadCombo::TypeAheadCombo(platform::MessageBoxes &boxes, platform::ComboBox
     , m_box(box)
     , m_rules(std::move(rules))
 {
-    connect(box, &platform::ComboBox::keyPress, this, &TypeAheadCombo::keyPress);
+    connect(box, &platform::ComboBox::keyPress, this, [this](platform::KeyPress &key) {
+        platform::passCharacterCode(key, [this](int &keyAscii) { keyPress(keyAscii); });
+    });
     connect(box, &platform::ComboBox::changed, this, &TypeAheadCombo::textChanged);
     connect(box, &platform::ComboBox::click, this, &TypeAheadCombo::itemChosen);
     connect(box, &platform::ComboBox::gotFocus, this, &TypeAheadCombo::gotFocus);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/Colour.h"
-#include "platform/controls/KeyCodes.h"
 
 #include <QFrame>
 

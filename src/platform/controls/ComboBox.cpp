@@ -1,7 +1,5 @@
 #include "platform/controls/ComboBox.h"
 
-#include "platform/controls/KeyCodes.h"
-
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -80,10 +78,7 @@ void ComboBox::setListIndex(int index)
         const int start = selStart();
         const int length = selLength();
         const QuietChange quiet(*this);
-        {
-            const QSignalBlocker blocker(this);
-            setCurrentIndex(-1);
-        }
+        setCurrentIndex(-1);
         if (lineEdit()->text() != before) {
             lineEdit()->setText(before);
             setSelection(start, length);
@@ -92,7 +87,6 @@ void ComboBox::setListIndex(int index)
     }
     {
         const QuietChange quiet(*this);
-        const QSignalBlocker blocker(this);
         setCurrentIndex(index);
     }
     showChosenItem(index, before);
@@ -113,13 +107,12 @@ void ComboBox::showChosenItem(int index, const QString &before)
 
 ComboBox::QuietChange::QuietChange(ComboBox &box)
     : m_box(box)
-{
-    ++m_box.m_quiet;
-}
+    , m_boxSignals(&box)
+    , m_editSignals(box.lineEdit())
+{ }
 
 ComboBox::QuietChange::~QuietChange()
 {
-    --m_box.m_quiet;
     m_box.m_seenIndex = m_box.currentIndex();
     m_box.m_text = m_box.lineEdit()->text();
 }
@@ -128,7 +121,6 @@ void ComboBox::addListItem(const QString &item)
 {
     const QString keep = lineEdit()->text();
     const QuietChange quiet(*this);
-    const QSignalBlocker blocker(this);
     if (m_sorted) {
         // The list is always in order, so the place after the last item that does not sort
         // after the new one is found by halving: a folder of many schemes fills the list in
@@ -158,7 +150,6 @@ void ComboBox::removeListItem(int index)
         return;
     const QString keep = lineEdit()->text();
     const QuietChange quiet(*this);
-    const QSignalBlocker blocker(this);
     removeItem(index);
     if (m_listIndex == index)
         m_listIndex = -1;
@@ -173,7 +164,6 @@ void ComboBox::clearList()
 {
     const QString keep = lineEdit()->text();
     const QuietChange quiet(*this);
-    const QSignalBlocker blocker(this);
     clear();
     m_listIndex = -1;
     lineEdit()->setText(keep);
@@ -193,8 +183,7 @@ int ComboBox::findPrefix(const QString &text) const
 bool ComboBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
-        if (discardsKey(static_cast<QKeyEvent *>(event),
-                        [this](int &code) { emit keyPress(code); }))
+        if (discardsKey(static_cast<QKeyEvent *>(event)))
             return true;
     }
     return QComboBox::eventFilter(watched, event);
@@ -204,19 +193,28 @@ void ComboBox::keyPressEvent(QKeyEvent *event)
 {
     // Keys typed while the box has the focus arrive here and reach the edit field past its
     // event filter.
-    if (discardsKey(event, [this](int &code) { emit keyPress(code); }))
+    if (discardsKey(event))
         return;
     // The arrow keys choose the neighbouring item, as the user's pick.
-    m_userPick = true;
+    m_pick = Pick::KeysOrWheel;
     QComboBox::keyPressEvent(event);
-    m_userPick = false;
+    m_pick = Pick::None;
+}
+
+bool ComboBox::discardsKey(QKeyEvent *event)
+{
+    KeyPress key(*event);
+    emit keyPress(key);
+    if (key.isDiscarded())
+        event->accept();
+    return key.isDiscarded();
 }
 
 void ComboBox::wheelEvent(QWheelEvent *event)
 {
-    m_userPick = true;
+    m_pick = Pick::KeysOrWheel;
     QComboBox::wheelEvent(event);
-    m_userPick = false;
+    m_pick = Pick::None;
 }
 
 void ComboBox::showPopup()
@@ -233,15 +231,9 @@ void ComboBox::hidePopup()
     m_popupShown = false;
     // A pick from the list closes it before Qt sets the index: what follows is the user's pick,
     // until the pick is reported or the event loop goes on without one.
-    m_userPick = true;
-    m_popupPick = true;
+    m_pick = Pick::FromList;
     QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_userPick = false;
-            m_popupPick = false;
-        },
-        Qt::QueuedConnection);
+        this, [this] { m_pick = Pick::None; }, Qt::QueuedConnection);
 }
 
 void ComboBox::focusInEvent(QFocusEvent *event)
@@ -262,7 +254,7 @@ void ComboBox::onEditTextChanged(const QString &text)
     m_text = text;
     // Qt puts the picked item's text back in the field when the user picks the item that was
     // already current: that is the pick's doing, not an edit.
-    if (m_quiet > 0 || m_popupPick)
+    if (m_pick == Pick::FromList)
         return;
     m_listIndex = -1;
     emit changed();
@@ -273,9 +265,8 @@ void ComboBox::onCurrentIndexChanged(int index)
     m_seenIndex = index;
     const QString before = m_text;
     m_text = lineEdit()->text();
-    // The box's own changes and the user's picks (which onActivated reports) are no setting of
-    // the index from code.
-    if (m_quiet > 0 || m_userPick || index == m_listIndex)
+    // The user's picks (which onActivated reports) are no setting of the index from code.
+    if (m_pick != Pick::None || index == m_listIndex)
         return;
     if (index < 0) {
         // Qt empties the edit field; the typed text stays as it is.
@@ -291,12 +282,12 @@ void ComboBox::onCurrentIndexChanged(int index)
 
 void ComboBox::onActivated(int index)
 {
-    m_userPick = false;
-    m_popupPick = false;
+    m_pick = Pick::None;
     m_listIndex = index;
+    // Qt has shown the item's text already, unless activated() was raised without a change of
+    // Qt's index (it is a public signal).
     if (lineEdit()->text() != itemText(index)) {
         const QuietChange quiet(*this);
-        const QSignalBlocker blocker(this);
         lineEdit()->setText(itemText(index));
     }
     emit click();

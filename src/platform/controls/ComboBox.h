@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/controls/KeyPress.h"
+
 #include <QComboBox>
 
 namespace swatchly::platform {
@@ -14,7 +16,8 @@ namespace swatchly::platform {
 // text, raises changed() when that changed the text, then click(); choosing no item keeps the
 // text and raises nothing. A pick from the list by the user raises click() only. Each event is
 // raised once, nested inside the setting call; setting what the box already holds raises
-// nothing. Key presses raise keyPress(), whose handler may discard the character.
+// nothing. Key presses raise keyPress() before the box takes them; its handler may discard
+// the key.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
@@ -45,7 +48,7 @@ public:
 signals:
     void changed();
     void click();
-    void keyPress(int &keyAscii);
+    void keyPress(swatchly::platform::KeyPress &key);
     void gotFocus();
 
 protected:
@@ -55,7 +58,8 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
-    // Marks a change the box makes to its own list, index or text, which raises no event.
+    // A change the box makes to its own list, index or text raises no event: the box's and its
+    // edit field's signals are blocked meanwhile, and what Qt shows afterwards is taken as seen.
     class QuietChange
     {
     public:
@@ -66,8 +70,12 @@ private:
 
     private:
         ComboBox &m_box;
+        QSignalBlocker m_boxSignals;
+        QSignalBlocker m_editSignals;
     };
 
+    // Raises keyPress() and tells whether its handler discarded the key.
+    bool discardsKey(QKeyEvent *event);
     void onEditTextChanged(const QString &text);
     void onCurrentIndexChanged(int index);
     void onActivated(int index);
@@ -76,15 +84,19 @@ private:
     void showChosenItem(int index, const QString &before);
 
     bool m_sorted;
+    // Qt keeps its current index while the user types; ListIndex is -1 then.
     int m_listIndex = -1;
-    // Qt's current index and the edit field's text as last seen.
+    // Qt writes an item's text into the field before it signals the new index: Qt's index and
+    // the field's text as last seen tell that write from an edit and keep the text before it.
     int m_seenIndex = -1;
     QString m_text;
-    int m_quiet = 0;
-    // A pick by the user is under way: by keys or the wheel, or from the list, which also puts
-    // the item's text in the field.
-    bool m_userPick = false;
-    bool m_popupPick = false;
+    // Qt signals a pick by the user (activated) only after the new index (currentIndexChanged),
+    // so the pick is marked before Qt acts on it. A pick from the list also puts the item's
+    // text back in the field, which is no edit.
+    enum class Pick { None, KeysOrWheel, FromList };
+    Pick m_pick = Pick::None;
+    // Qt also calls hidePopup() when no list is shown (the box is hidden); only the closing of
+    // a shown list may come before a pick.
     bool m_popupShown = false;
 };
 

@@ -2,9 +2,9 @@
 
 namespace swatchly::platform {
 
-int characterCode(const QKeyEvent *event)
+int characterCode(const KeyPress &key)
 {
-    switch (event->key()) {
+    switch (key.key()) {
     case Qt::Key_Backspace:
         return 8;
     case Qt::Key_Return:
@@ -13,13 +13,13 @@ int characterCode(const QKeyEvent *event)
     default:
         break;
     }
-    if (event->modifiers() & Qt::ControlModifier) {
+    if (key.modifiers() & Qt::ControlModifier) {
         // Control characters of the letter keys: Ctrl+C 3, Ctrl+V 22, Ctrl+X 24 ...
-        if (event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
-            return event->key() - Qt::Key_A + 1;
+        if (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
+            return key.key() - Qt::Key_A + 1;
         return -1;
     }
-    const QString text = event->text();
+    const QString &text = key.text();
     if (text.size() != 1)
         return -1;
     const QChar ch = text.at(0);
@@ -58,16 +58,14 @@ int shiftMask(Qt::KeyboardModifiers modifiers)
     return mask;
 }
 
-bool discardsKey(QKeyEvent *event, const std::function<void(int &)> &raise)
+void passCharacterCode(KeyPress &key, const std::function<void(int &keyAscii)> &handler)
 {
-    int code = characterCode(event);
+    int code = characterCode(key);
     if (code < 0)
-        return false;
-    raise(code);
-    if (code != 0)
-        return false;
-    event->accept();
-    return true;
+        return;
+    handler(code);
+    if (code == 0)
+        key.discard();
 }
 
 } // namespace swatchly::platform

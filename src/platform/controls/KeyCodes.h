@@ -6,23 +6,22 @@
 // the modifier mask (1 Shift, 2 Ctrl, 4 Alt).
 #pragma once
 
-#include <QKeyEvent>
+#include "platform/controls/KeyPress.h"
 
 #include <functional>
 
 namespace swatchly::platform {
 
-// The character code of a key event as the key handlers see it, or -1 for a key that types no
+// The character code of a key press as the key handlers see it, or -1 for a key that types no
 // character (Delete, cursor keys, modifiers).
-int characterCode(const QKeyEvent *event);
+int characterCode(const KeyPress &key);
 
 // 0 for a button other than those three.
 int mouseButtonCode(Qt::MouseButton button);
 int shiftMask(Qt::KeyboardModifiers modifiers);
 
-// Raises a control's key event for a key that types a character (raise receives the code and
-// may set it to 0) and tells whether the handler discarded the character; a discarded key is
-// accepted, so that nothing types it.
-bool discardsKey(QKeyEvent *event, const std::function<void(int &)> &raise);
+// Calls a key handler with the character code of a key that types a character; when the
+// handler sets the code to 0 the key is discarded. Keys that type nothing do not reach it.
+void passCharacterCode(KeyPress &key, const std::function<void(int &keyAscii)> &handler);
 
 } // namespace swatchly::platform

@@ -1,7 +1,5 @@
 #include "platform/controls/TextBox.h"
 
-#include "platform/controls/KeyCodes.h"
-
 #include <utility>
 
 namespace swatchly::platform {
@@ -22,7 +20,11 @@ void TextBox::setText(const QString &text)
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
-    if (!discardsKey(event, [this](int &code) { emit keyPress(code); }))
+    KeyPress key(*event);
+    emit keyPress(key);
+    if (key.isDiscarded())
+        event->accept();
+    else
         QLineEdit::keyPressEvent(event);
 }
 

@@ -4,6 +4,8 @@
 // nothing.
 #pragma once
 
+#include "platform/controls/KeyPress.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -21,8 +23,8 @@ public:
 
 signals:
     void changed();
-    // The handler may set keyAscii to 0 to discard the character.
-    void keyPress(int &keyAscii);
+    // Raised for each key before the box takes it; the handler may discard the key.
+    void keyPress(swatchly::platform::KeyPress &key);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -9,6 +9,8 @@
 #include "platform/controls/TextBox.h"
 #include "support/TestRegistry.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -315,6 +317,50 @@ private slots:
         QCOMPARE(subject.value(), after);
     }
 
+    // The wheel picks as the arrow keys do; picking the current item from the list after an
+    // edit puts its text back, as the pick's doing and not as a change.
+    void comboPickByListOrWheelRaisesClickOnly_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("wheel") << QStringLiteral("0|Black") << QStringLiteral("wheel")
+                               << QStringLiteral("1|Green");
+        QTest::newRow("current item from the list")
+            << QStringLiteral("1|Gr") << QStringLiteral("1") << QStringLiteral("1|Green");
+    }
+
+    void comboPickByListOrWheelRaisesClickOnly()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, pick);
+        QFETCH(QString, after);
+
+        Seen seen;
+        const bool inCall = true;
+        const Subject subject =
+            makeSubject(QStringLiteral("ComboBox"), QStringLiteral("own"), start, seen, inCall);
+        subject.owner->show();
+        QVERIFY(QTest::qWaitForWindowExposed(subject.owner.get()));
+        auto *box = subject.owner->findChild<platform::ComboBox *>();
+        box->setFocus();
+        if (pick == QLatin1String("wheel")) {
+            const QPointF at(box->width() / 2.0, box->height() / 2.0);
+            QWheelEvent wheel(at, box->mapToGlobal(at), {}, { 0, -120 }, Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box, &wheel);
+        } else {
+            box->showPopup();
+            QAbstractItemView *view = box->view();
+            QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+            const QRect item = view->visualRect(view->model()->index(pick.toInt(), 0));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        }
+
+        QCOMPARE(seen.events, QStringList { QStringLiteral("click:") + after });
+        QCOMPARE(subject.value(), after);
+    }
+
     void keysGiveCharacterCodes_data()
     {
         QTest::addColumn<int>("key");
@@ -359,7 +405,17 @@ private slots:
         QFETCH(int, code);
 
         const QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
-        QCOMPARE(platform::characterCode(&event), code);
+        QCOMPARE(platform::characterCode(platform::KeyPress(event)), code);
+
+        // A key handler sees the keys that type a character, and a code set to 0 discards one.
+        platform::KeyPress press(event);
+        int seen = -1;
+        platform::passCharacterCode(press, [&seen](int &keyAscii) {
+            seen = keyAscii;
+            keyAscii = 0;
+        });
+        QCOMPARE(seen, code);
+        QCOMPARE(press.isDiscarded(), code >= 0);
     }
 
     void mouseGivesButtonAndShiftCodes_data()
@@ -413,9 +469,9 @@ private slots:
         QWidget *receiver = nullptr;
         std::function<QString()> text;
         // The handler throws away every "x" and lets the rest through.
-        const auto discardX = [](int &keyAscii) {
-            if (keyAscii == 'x')
-                keyAscii = 0;
+        const auto discardX = [](platform::KeyPress &key) {
+            if (key.text() == QLatin1String("x"))
+                key.discard();
         };
         if (control == QLatin1String("TextBox")) {
             auto *box = new platform::TextBox(&owner, QStringLiteral("box"));
