@@ -30,8 +30,6 @@ public:
     FileError error() const override;
 
 private:
-    // Copies the regular file at from to to, through a writer of its own.
-    static std::optional<FileError> copyFile(const std::string &from, const std::string &to);
     void fail(const FileError &error);
 
     std::string m_path;
