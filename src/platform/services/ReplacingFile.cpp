@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <ctime>
 #include <dirent.h>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -14,6 +14,9 @@ namespace swatchly::platform {
 // Writes a file that replaces the one at path, keeping the promises of Files.h: the bytes go to a
 // new temporary file beside it and reach the disk before commit() renames it into place; a
 // write that fails, or a file dropped without commit(), leaves the old file as it was.
+// (QSaveFile does most of this, but it always writes through a link, which the program's own
+// records must not, and it reaches the file by a QString, which a name that is not UTF-8 does
+// not survive: see FileNames.h.)
 class ReplacingFile final : public OutputFile
 {
 public:

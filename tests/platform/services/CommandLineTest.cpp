@@ -44,6 +44,8 @@ private slots:
         QTest::newRow("Qt option without its value")
             << QStringList { "-style" } << Action::Fail
             << QStringLiteral("option '-style' needs a value");
+        QTest::newRow("percent signs in an option") << QStringList { "--a%1%2" } << Action::Fail
+                                                    << QStringLiteral("unknown option '--a%1%2'");
         QTest::newRow("a file name") << QStringList { "colours.col" } << Action::Fail
                                      << QStringLiteral("unexpected argument 'colours.col'");
         QTest::newRow("a lone dash")
