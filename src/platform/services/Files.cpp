@@ -66,10 +66,6 @@ private:
     FieldReader m_reader;
 };
 
-} // namespace
-
-namespace {
-
 class RealFileSystem final : public FileSystem
 {
 public:

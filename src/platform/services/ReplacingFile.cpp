@@ -44,13 +44,6 @@ constexpr std::string_view TemporaryPrefix = ".swatchly-";
 constexpr std::string_view TemporarySuffix = ".tmp";
 constexpr std::size_t TemporaryDigits = 6;
 
-bool isHexDigits(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char ch) {
-        return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f');
-    });
-}
-
 // A temporary file of a save, by its name: the present pattern, or the one of earlier versions
 // (the target's own name, a dot, six digits and ".tmp").
 bool isTemporaryName(std::string_view name)
@@ -60,7 +53,8 @@ bool isTemporaryName(std::string_view name)
         return false;
     const std::string_view stem = name.substr(0, name.size() - TemporarySuffix.size());
     const std::string_view digits = stem.substr(stem.size() - TemporaryDigits);
-    if (!isHexDigits(digits))
+    if (!std::all_of(digits.begin(), digits.end(),
+                     [](char ch) { return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f'); }))
         return false;
     const std::string_view before = stem.substr(0, stem.size() - TemporaryDigits);
     constexpr std::string_view OldTarget = ".col.";
@@ -146,11 +140,6 @@ bool ReplacingFile::writeBytes(std::string_view bytes)
     return true;
 }
 
-void ReplacingFile::keepOldFileAs(const std::string &copyPath)
-{
-    m_copyPath = copyPath;
-}
-
 bool ReplacingFile::commit()
 {
     if (m_failed)
@@ -179,11 +168,6 @@ bool ReplacingFile::commit()
     }
     m_committed = true;
     return true;
-}
-
-FileError ReplacingFile::error() const
-{
-    return m_error;
 }
 
 void ReplacingFile::fail(const FileError &error)

@@ -28,9 +28,9 @@ public:
     bool writeField(std::string_view text) override;
     // Bytes as they are, not a field.
     bool writeBytes(std::string_view bytes);
-    void keepOldFileAs(const std::string &copyPath) override;
+    void keepOldFileAs(const std::string &copyPath) override { m_copyPath = copyPath; }
     bool commit() override;
-    FileError error() const override;
+    FileError error() const override { return m_error; }
 
 private:
     void fail(const FileError &error);
