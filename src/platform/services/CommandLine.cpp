@@ -108,14 +108,15 @@ std::string optionValue(const std::vector<std::string> &args, std::string_view n
     return value;
 }
 
-// The platforms the toolkit will try, in order, without their options ("xcb", "wayland" ...);
-// empty for its default.
+// The platform list as given ("wayland;xcb"): by -platform, else by QT_QPA_PLATFORM.
 std::string platformList(const std::vector<std::string> &args, const Environment &environment)
 {
     const std::string list = optionValue(args, "platform");
     return list.empty() ? environment("QT_QPA_PLATFORM") : list;
 }
 
+// The platforms the toolkit will try, in order, without their options ("xcb", "wayland" ...);
+// empty for its default.
 std::vector<std::string> platformNames(const std::vector<std::string> &args,
                                        const Environment &environment)
 {
