@@ -124,6 +124,19 @@ private slots:
                  qPrintable(complained));
     }
 
+    // The display names stand in the line as they are, even when they look like placeholders.
+    void unreachableDisplaysAreNamedAsGiven()
+    {
+        const platform::Environment environment = [](const char *name) {
+            return std::string_view(name) == "WAYLAND_DISPLAY" ? std::string("wayland-%1")
+                                                               : std::string();
+        };
+        const std::string line = platform::unreachableDisplay({ "-display", ":0%2" }, environment);
+        QVERIFY2(line.find("':0%2'") != std::string::npos &&
+                     line.find("'wayland-%1'") != std::string::npos,
+                 line.c_str());
+    }
+
     // Without a display the program says so in one line and ends with status 1; a platform
     // that needs none still starts.
     void noDisplayIsOneLine_data()
