@@ -1,6 +1,7 @@
 // What screen readers are told about the controls: the interface of each control class is
 // installed once, when the first control of it is made, and containers show screen readers
-// their working children only, not the pieces that decorate them.
+// their working children only, not the pieces that decorate them (Qt's own interfaces list
+// every child widget: a frame's lines, a tool bar's separators and its hidden overflow button).
 #pragma once
 
 #include <QAccessible>

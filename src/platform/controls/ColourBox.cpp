@@ -111,44 +111,20 @@ void ColourBox::mousePressEvent(QMouseEvent *event)
 void ColourBox::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    const bool plain = modifiers == Qt::NoModifier;
-    const bool moves = isSignalConnected(QMetaMethod::fromSignal(&ColourBox::keyMove));
-    int columns = 0;
-    int rows = 0;
-    switch (event->key()) {
-    case Qt::Key_Space:
-        if (isChoosable() && plain) {
-            emit keyChoose(Qt::LeftButton, Qt::NoModifier);
-            return;
-        }
-        if (isChoosable() && modifiers == Qt::ShiftModifier) {
-            emit keyChoose(Qt::RightButton, Qt::ShiftModifier);
-            return;
-        }
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (isChoosable() && plain) {
-            emit keyChoose(Qt::LeftButton, Qt::NoModifier);
-            return;
-        }
-        break;
-    case Qt::Key_Left:
-        columns = -1;
-        break;
-    case Qt::Key_Right:
-        columns = 1;
-        break;
-    case Qt::Key_Up:
-        rows = -1;
-        break;
-    case Qt::Key_Down:
-        rows = 1;
-        break;
-    default:
-        break;
+    const int key = event->key();
+    const bool choosing = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (isChoosable() && choosing && modifiers == Qt::NoModifier) {
+        emit keyChoose(Qt::LeftButton, Qt::NoModifier);
+        return;
     }
-    if ((columns != 0 || rows != 0) && plain && moves) {
+    if (isChoosable() && key == Qt::Key_Space && modifiers == Qt::ShiftModifier) {
+        emit keyChoose(Qt::RightButton, Qt::ShiftModifier);
+        return;
+    }
+    const int columns = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+    const int rows = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+    if ((columns != 0 || rows != 0) && modifiers == Qt::NoModifier &&
+        isSignalConnected(QMetaMethod::fromSignal(&ColourBox::keyMove))) {
         emit keyMove(columns, rows);
         return;
     }

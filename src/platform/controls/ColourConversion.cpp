@@ -24,9 +24,4 @@ QColor toQColor(ColourValue value)
     return QColor(redOf(value), greenOf(value), blueOf(value));
 }
 
-ColourValue fromQColor(const QColor &colour)
-{
-    return RGB(colour.red(), colour.green(), colour.blue());
-}
-
 } // namespace swatchly::platform

@@ -10,6 +10,5 @@ namespace swatchly::platform {
 // The Qt colour that shows a colour value; system colours (high byte 0x80) show the platform's
 // colour of that index, button face above all.
 QColor toQColor(ColourValue value);
-ColourValue fromQColor(const QColor &colour);
 
 } // namespace swatchly::platform

@@ -18,7 +18,9 @@ public:
 protected:
     // An etched border with the caption above it, in the palette's colours. (The styles' own
     // group boxes draw theirs from pictures, which loads every image format plugin and starts
-    // drawing threads while the window first shows.)
+    // drawing threads while the window first shows. bench/startup.sh, both builds in the same
+    // run of 10 rounds, load 2 on 2 cores: 28.8 ms CPU to mapped and 33,346 kB resident with
+    // this painting, 29.6 ms and 33,772 kB with QGroupBox's own.)
     void paintEvent(QPaintEvent *event) override;
 };
 

@@ -15,7 +15,7 @@ class LazyIconEngine final : public QIconEngine
 {
 public:
     explicit LazyIconEngine(std::function<QIcon()> make)
-        : m_icon(std::make_shared<Made>(std::move(make)))
+        : m_icon(std::make_shared<Made>(Made { std::move(make), {} }))
     { }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
@@ -56,9 +56,6 @@ public:
 private:
     struct Made
     {
-        explicit Made(std::function<QIcon()> maker)
-            : make(std::move(maker))
-        { }
         std::function<QIcon()> make;
         QIcon icon;
     };

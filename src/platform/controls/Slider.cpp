@@ -27,27 +27,14 @@ void Slider::keyPressEvent(QKeyEvent *event)
 {
     // A scroll bar's own keys run against the arrows it shows (Right lowers the value), and
     // turning that round with invertedControls would turn the mouse wheel round as well.
-    SliderAction action = SliderNoAction;
-    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        switch (event->key()) {
-        case Qt::Key_Right:
-        case Qt::Key_Up:
-            action = SliderSingleStepAdd;
-            break;
-        case Qt::Key_Left:
-        case Qt::Key_Down:
-            action = SliderSingleStepSub;
-            break;
-        case Qt::Key_PageUp:
-            action = SliderPageStepAdd;
-            break;
-        case Qt::Key_PageDown:
-            action = SliderPageStepSub;
-            break;
-        default:
-            break;
-        }
-    }
+    const int key = event->key();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const SliderAction action = !plain               ? SliderNoAction
+        : key == Qt::Key_Right || key == Qt::Key_Up  ? SliderSingleStepAdd
+        : key == Qt::Key_Left || key == Qt::Key_Down ? SliderSingleStepSub
+        : key == Qt::Key_PageUp                      ? SliderPageStepAdd
+        : key == Qt::Key_PageDown                    ? SliderPageStepSub
+                                                     : SliderNoAction;
     if (action == SliderNoAction) {
         QScrollBar::keyPressEvent(event);
         return;

@@ -71,32 +71,28 @@ std::string helpText()
         "The colours and names live in plain text files; see swatchly(1) for where.\n"));
 }
 
-CommandLine failure(const std::string &message)
-{
-    return { CommandLine::Action::Fail,
-             "swatchly: " + message + "\n" +
-                 text(QT_TRANSLATE_NOOP("swatchly::platform::CommandLine",
-                                        "Try 'swatchly --help' for more information.")) +
-                 "\n" };
-}
-
-// A failure naming the argument at fault: the text's %1 is the argument.
-CommandLine failure(const char *source, const std::string &arg)
-{
-    return failure(
-        QString::fromStdString(text(source)).arg(QString::fromStdString(arg)).toStdString());
-}
-
 // One line for the terminal: the program's name, then the text with its arguments in place.
 std::string failureLine(const char *source, const std::string &first = {},
                         const std::string &second = {})
 {
     QString line = QString::fromStdString(text(source));
-    if (line.contains(QLatin1String("%1")))
-        line = line.arg(QString::fromStdString(first));
+    // Both at once: a "%2" inside the first argument is left as it is.
     if (line.contains(QLatin1String("%2")))
-        line = line.arg(QString::fromStdString(second));
+        line = line.arg(QString::fromStdString(first), QString::fromStdString(second));
+    else if (line.contains(QLatin1String("%1")))
+        line = line.arg(QString::fromStdString(first));
     return "swatchly: " + line.toStdString() + "\n";
+}
+
+// A command line that cannot be read: what is wrong with the argument (the text's %1), then
+// where to read more.
+CommandLine failure(const char *source, const std::string &arg)
+{
+    return { CommandLine::Action::Fail,
+             failureLine(source, arg) +
+                 text(QT_TRANSLATE_NOOP("swatchly::platform::CommandLine",
+                                        "Try 'swatchly --help' for more information.")) +
+                 "\n" };
 }
 
 // The value of the last "-name value" or "--name value" on the command line, or empty.
@@ -112,14 +108,19 @@ std::string optionValue(const std::vector<std::string> &args, std::string_view n
     return value;
 }
 
+// The platform list as given ("wayland;xcb"): by -platform, else by QT_QPA_PLATFORM.
+std::string platformList(const std::vector<std::string> &args, const Environment &environment)
+{
+    const std::string list = optionValue(args, "platform");
+    return list.empty() ? environment("QT_QPA_PLATFORM") : list;
+}
+
 // The platforms the toolkit will try, in order, without their options ("xcb", "wayland" ...);
 // empty for its default.
 std::vector<std::string> platformNames(const std::vector<std::string> &args,
                                        const Environment &environment)
 {
-    std::string list = optionValue(args, "platform");
-    if (list.empty())
-        list = environment("QT_QPA_PLATFORM");
+    const std::string list = platformList(args, environment);
     std::vector<std::string> names;
     std::size_t start = 0;
     while (start < list.size()) {
@@ -175,13 +176,10 @@ std::string unreachableDisplay(const std::vector<std::string> &args, const Envir
 {
     const std::vector<std::string> platforms = platformNames(args, environment);
     if (!std::all_of(platforms.begin(), platforms.end(), needsWindowSystem)) {
-        std::string list = optionValue(args, "platform");
-        if (list.empty())
-            list = environment("QT_QPA_PLATFORM");
         //: %1 is the name of a Qt platform plugin, as given by -platform or QT_QPA_PLATFORM.
         return failureLine(QT_TRANSLATE_NOOP("swatchly::platform::CommandLine",
                                              "cannot start the display platform '%1'"),
-                           list);
+                           platformList(args, environment));
     }
     const std::string x11 = x11Display(args, environment);
     const std::string wayland = environment("WAYLAND_DISPLAY");
@@ -219,19 +217,13 @@ CommandLine parseCommandLine(const std::vector<std::string> &args, const std::st
         std::string_view name(arg);
         name.remove_prefix(name.starts_with("--") ? 2 : 1);
         const auto equals = name.find('=');
-        if (equals != std::string_view::npos) {
-            if (!contains(ToolkitOptionsWithJoinedValue, name.substr(0, equals)))
-                return failure(
-                    QT_TRANSLATE_NOOP("swatchly::platform::CommandLine", "unknown option '%1'"),
-                    arg);
-            continue;
-        }
-        if (contains(ToolkitFlags, name))
-            continue;
-        if (!contains(ToolkitOptionsWithValue, name))
+        const bool joined = equals != std::string_view::npos;
+        const bool takesValue = !joined && contains(ToolkitOptionsWithValue, name);
+        if (joined ? !contains(ToolkitOptionsWithJoinedValue, name.substr(0, equals))
+                   : !takesValue && !contains(ToolkitFlags, name))
             return failure(
                 QT_TRANSLATE_NOOP("swatchly::platform::CommandLine", "unknown option '%1'"), arg);
-        if (++i == args.size())
+        if (takesValue && ++i == args.size())
             return failure(
                 QT_TRANSLATE_NOOP("swatchly::platform::CommandLine", "option '%1' needs a value"),
                 arg);

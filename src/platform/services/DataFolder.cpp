@@ -71,11 +71,6 @@ QStringList shippedFileNames()
     return shippedDataFileNames() + QStringList { QStringLiteral("swatchly.chm") };
 }
 
-bool isUsersColours(const QString &name)
-{
-    return name.endsWith(QLatin1String(".col"), Qt::CaseInsensitive);
-}
-
 } // namespace
 
 void updateDataFolder(const QString &source, const QString &target)
@@ -98,9 +93,11 @@ void updateDataFolder(const QString &source, const QString &target)
         if (::lstat(pathIn(target, name).c_str(), &held) != 0) {
             if (errno != ENOENT || !putFile(target, name, *shippedBytes))
                 continue;
-        } else if (isUsersColours(name) || !S_ISREG(held.st_mode)) {
-            // A link, FIFO, device or folder in the place of a copy is the user's doing, and
-            // a link is the user's choice: neither is followed nor replaced.
+        } else if (name.endsWith(QLatin1String(".col"), Qt::CaseInsensitive) ||
+                   !S_ISREG(held.st_mode)) {
+            // The user's colours are theirs. A link, FIFO, device or folder in the place of a
+            // copy is the user's doing, and a link is the user's choice: neither is followed nor
+            // replaced.
             continue;
         } else {
             const auto heldBytes = readRegularFile(pathIn(target, name), Links::Refuse);

@@ -39,11 +39,6 @@ private:
     int m_fd;
 };
 
-bool sameFile(const struct stat &a, const struct stat &b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
 } // namespace
 
 FileResult<std::unique_ptr<FolderLock>> lockFolder(const std::string &folder,
@@ -71,7 +66,8 @@ FileResult<std::unique_ptr<FolderLock>> lockFolder(const std::string &folder,
             struct stat named
             {
             };
-            if (::stat(path.c_str(), &named) == 0 && sameFile(held, named))
+            if (::stat(path.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
+                named.st_ino == held.st_ino)
                 return std::make_unique<LockFile>(path, fd);
             ::close(fd);
             continue;

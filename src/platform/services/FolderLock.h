@@ -11,7 +11,9 @@ namespace swatchly::platform {
 
 // The lock of a folder, held while the object lives: copies of the program that share the
 // folder take turns under it (an advisory lock on the file .swatchly.lock in the folder, removed
-// when released). The lock of a copy that died holding it is taken over.
+// when released). The lock of a copy that died holding it is taken over at once: the system
+// lets an advisory lock go with its holder. (QLockFile judges a holder dead by the process id
+// written in its file, or by the file's age.)
 class FolderLock
 {
 public:

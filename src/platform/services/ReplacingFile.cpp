@@ -8,8 +8,8 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <random>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,28 +25,16 @@ bool isReadOnly(const std::string &path, const struct stat &status)
         ::access(path.c_str(), W_OK) != 0;
 }
 
-std::string folderOf(const std::string &path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
 // The file that a write to path replaces: path itself, or the file its symbolic link leads to,
 // through every link on the way.
 FileResult<std::string> writtenPath(const std::string &path)
 {
-    struct stat entry
-    {
-    };
-    if (::lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode))
+    std::error_code failure;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, failure)))
         return path;
-    char *const resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return fileErrorFromErrno(errno);
-    std::string target(resolved);
-    ::free(resolved);
+    std::string target = std::filesystem::canonical(path, failure);
+    if (failure)
+        return fileErrorFromErrno(failure.value());
     return target;
 }
 
@@ -55,13 +43,6 @@ FileResult<std::string> writtenPath(const std::string &path)
 constexpr std::string_view TemporaryPrefix = ".swatchly-";
 constexpr std::string_view TemporarySuffix = ".tmp";
 constexpr std::size_t TemporaryDigits = 6;
-
-bool isHexDigits(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char ch) {
-        return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f');
-    });
-}
 
 // A temporary file of a save, by its name: the present pattern, or the one of earlier versions
 // (the target's own name, a dot, six digits and ".tmp").
@@ -72,7 +53,8 @@ bool isTemporaryName(std::string_view name)
         return false;
     const std::string_view stem = name.substr(0, name.size() - TemporarySuffix.size());
     const std::string_view digits = stem.substr(stem.size() - TemporaryDigits);
-    if (!isHexDigits(digits))
+    if (!std::all_of(digits.begin(), digits.end(),
+                     [](char ch) { return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f'); }))
         return false;
     const std::string_view before = stem.substr(0, stem.size() - TemporaryDigits);
     constexpr std::string_view OldTarget = ".col.";
@@ -87,8 +69,23 @@ std::string temporaryPathBeside(const std::string &path)
     std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
     char digitText[TemporaryDigits + 1];
     std::snprintf(digitText, sizeof digitText, "%06x", digits(generator));
-    return folderOf(path) + '/' + std::string(TemporaryPrefix) + digitText +
-        std::string(TemporarySuffix);
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return (folder.empty() ? std::filesystem::path(".") : folder) /
+        (std::string(TemporaryPrefix) + digitText + std::string(TemporarySuffix));
+}
+
+// Copies the regular file at from to to, replacing to as any write does.
+std::optional<FileError> copyFile(const std::string &from, const std::string &to)
+{
+    const auto bytes = readRegularFile(from, Links::Follow);
+    if (!bytes)
+        return bytes.error();
+    auto copy = openReplacing(to, Links::Follow);
+    if (!copy)
+        return copy.error();
+    if (!(*copy)->writeBytes(*bytes) || !(*copy)->commit())
+        return (*copy)->error();
+    return std::nullopt;
 }
 
 } // namespace
@@ -143,11 +140,6 @@ bool ReplacingFile::writeBytes(std::string_view bytes)
     return true;
 }
 
-void ReplacingFile::keepOldFileAs(const std::string &copyPath)
-{
-    m_copyPath = copyPath;
-}
-
 bool ReplacingFile::commit()
 {
     if (m_failed)
@@ -178,46 +170,10 @@ bool ReplacingFile::commit()
     return true;
 }
 
-FileError ReplacingFile::error() const
-{
-    return m_error;
-}
-
 void ReplacingFile::fail(const FileError &error)
 {
     m_failed = true;
     m_error = error;
-}
-
-std::optional<FileError> ReplacingFile::copyFile(const std::string &from, const std::string &to)
-{
-    const auto opened = openRegularFile(from, Links::Follow);
-    if (!opened)
-        return opened.error();
-    const int fd = *opened;
-    struct Closer
-    {
-        int fd;
-        ~Closer() { ::close(fd); }
-    };
-    const Closer closer { fd };
-    auto opening = openReplacing(to, Links::Follow);
-    if (!opening)
-        return opening.error();
-    const auto copy = std::move(*opening);
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t count = retrying([&] { return ::read(fd, buffer, sizeof buffer); });
-        if (count < 0)
-            return fileErrorFromErrno(errno);
-        if (count == 0)
-            break;
-        if (!copy->writeBytes(std::string_view(buffer, static_cast<std::size_t>(count))))
-            return copy->error();
-    }
-    if (!copy->commit())
-        return copy->error();
-    return std::nullopt;
 }
 
 FileResult<std::unique_ptr<ReplacingFile>> openReplacing(const std::string &name, Links links)

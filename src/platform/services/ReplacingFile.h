@@ -14,6 +14,9 @@ namespace swatchly::platform {
 // Writes a file that replaces the one at path, keeping the promises of Files.h: the bytes go to a
 // new temporary file beside it and reach the disk before commit() renames it into place; a
 // write that fails, or a file dropped without commit(), leaves the old file as it was.
+// (QSaveFile does most of this, but it always writes through a link, which the program's own
+// records must not, and it reaches the file by a QString, which a name that is not UTF-8 does
+// not survive: see FileNames.h.)
 class ReplacingFile final : public OutputFile
 {
 public:
@@ -25,13 +28,11 @@ public:
     bool writeField(std::string_view text) override;
     // Bytes as they are, not a field.
     bool writeBytes(std::string_view bytes);
-    void keepOldFileAs(const std::string &copyPath) override;
+    void keepOldFileAs(const std::string &copyPath) override { m_copyPath = copyPath; }
     bool commit() override;
-    FileError error() const override;
+    FileError error() const override { return m_error; }
 
 private:
-    // Copies the regular file at from to to, through a writer of its own.
-    static std::optional<FileError> copyFile(const std::string &from, const std::string &to);
     void fail(const FileError &error);
 
     std::string m_path;

@@ -1,9 +1,10 @@
 // Taking a colour from the screen for the colour dialog's "Pick Screen Color" button.
 //
 // On X11 Qt's own picker reads the pixel under the pointer. A Wayland client may not read the
-// screen, so there the button asks the desktop portal instead: the portal lets the user pick a
-// point with its own picker and answers later, through a Response signal on a request object
-// of its own. The call never blocks the dialog; a portal that never answers leaves it usable.
+// screen, and Qt 6.4's dialog knows no other way, so there the button asks the desktop portal: the
+// portal lets the user pick a point with its own picker and answers later, through a Response
+// signal on a request object of its own. The call never blocks the dialog; a portal that never
+// answers leaves it usable.
 #pragma once
 
 #include <QColor>

@@ -27,14 +27,19 @@ extern "C" void noteTerminationSignal(int)
     errno = saved;
 }
 
-void setSignalAction(void (*action)(int))
+void setSignalAction(int signal, void (*action)(int))
 {
     struct sigaction request = {};
     request.sa_handler = action;
     sigemptyset(&request.sa_mask);
     request.sa_flags = SA_RESTART;
+    sigaction(signal, &request, nullptr);
+}
+
+void setTerminationAction(void (*action)(int))
+{
     for (const int signal : TerminationSignals)
-        sigaction(signal, &request, nullptr);
+        setSignalAction(signal, action);
 }
 
 extern "C" void doNothing(int) { }
@@ -61,19 +66,15 @@ void onTerminationRequest(QObject *context, std::function<void()> handler)
             [[maybe_unused]] const ssize_t read = ::read(signalPipe[0], bytes, sizeof bytes);
             handler();
         });
-    QObject::connect(notifier, &QObject::destroyed, [] { setSignalAction(SIG_DFL); });
-    setSignalAction(noteTerminationSignal);
+    QObject::connect(notifier, &QObject::destroyed, [] { setTerminationAction(SIG_DFL); });
+    setTerminationAction(noteTerminationSignal);
 }
 
 void ignoreBrokenPipes()
 {
     // A handler that does nothing rather than SIG_IGN, which programs started from here would
     // inherit: they get the default action back, as they expect.
-    struct sigaction request = {};
-    request.sa_handler = doNothing;
-    sigemptyset(&request.sa_mask);
-    request.sa_flags = SA_RESTART;
-    sigaction(SIGPIPE, &request, nullptr);
+    setSignalAction(SIGPIPE, doNothing);
 }
 
 void onForcedExit(QObject *context, std::function<void()> handler)

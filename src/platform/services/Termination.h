@@ -1,6 +1,9 @@
 // A request from outside to end the program: SIGTERM (the session ending, a service manager
 // stopping it), SIGINT (Ctrl+C in its terminal) or SIGHUP (its terminal closing); and the ends
 // the program does not choose.
+//
+// Qt has no hook for these: the signals are caught here and handed to the event loop through a
+// socket pair, the one thing a signal handler may safely write to.
 #pragma once
 
 #include <functional>

@@ -16,26 +16,13 @@ const QString OwnFolder = QStringLiteral(":/i18n");
 
 struct Loaded
 {
+    // A translator leaves the application when it is destroyed.
     std::unique_ptr<QTranslator> own;
     std::unique_ptr<QTranslator> qt;
     bool installed = false;
 };
 
-Loaded &loaded()
-{
-    static Loaded translations;
-    return translations;
-}
-
-void uninstall(Loaded &translations)
-{
-    if (!translations.installed)
-        return;
-    for (auto *translator : { translations.own.get(), translations.qt.get() })
-        if (translator)
-            QCoreApplication::removeTranslator(translator);
-    translations.installed = false;
-}
+Loaded loaded;
 
 // The file's language in QTranslator's form: "de_DE", "pt_BR".
 QString fileLanguage(QString language)
@@ -59,10 +46,7 @@ const std::array<const char *, 7> FileErrorTexts {
 
 QString useLanguage(const QLocale &locale)
 {
-    Loaded &translations = loaded();
-    uninstall(translations);
-    translations.own.reset();
-    translations.qt.reset();
+    loaded = {};
     QString chosen;
     for (const QString &language : locale.uiLanguages()) {
         // English first: the texts as written.
@@ -72,12 +56,12 @@ QString useLanguage(const QLocale &locale)
         // load() falls back from "de_AT" to "de" by itself.
         if (!own->load(QStringLiteral("swatchly_") + fileLanguage(language), OwnFolder))
             continue;
-        translations.own = std::move(own);
+        loaded.own = std::move(own);
         auto qt = std::make_unique<QTranslator>();
         if (qt->load(QStringLiteral("qtbase_") + fileLanguage(language),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            translations.qt = std::move(qt);
-        chosen = translations.own->language();
+            loaded.qt = std::move(qt);
+        chosen = loaded.own->language();
         break;
     }
     installTranslations();
@@ -86,24 +70,22 @@ QString useLanguage(const QLocale &locale)
 
 void installTranslations()
 {
-    Loaded &translations = loaded();
-    if (translations.installed || !QCoreApplication::instance())
+    if (loaded.installed || !QCoreApplication::instance())
         return;
-    for (auto *translator : { translations.qt.get(), translations.own.get() })
+    for (auto *translator : { loaded.qt.get(), loaded.own.get() })
         if (translator)
             QCoreApplication::installTranslator(translator);
-    translations.installed = true;
+    loaded.installed = true;
 }
 
 QString translated(const char *context, const char *source)
 {
     // While the application is being built (its platform may fail to start) its translators
     // are not installed yet: the loaded one answers as before it existed.
-    const Loaded &translations = loaded();
-    if (QCoreApplication::instance() && translations.installed)
+    if (QCoreApplication::instance() && loaded.installed)
         return QCoreApplication::translate(context, source);
-    if (translations.own) {
-        QString text = translations.own->translate(context, source);
+    if (loaded.own) {
+        QString text = loaded.own->translate(context, source);
         if (!text.isEmpty())
             return text;
     }

@@ -44,6 +44,8 @@ private slots:
         QTest::newRow("Qt option without its value")
             << QStringList { "-style" } << Action::Fail
             << QStringLiteral("option '-style' needs a value");
+        QTest::newRow("percent signs in an option") << QStringList { "--a%1%2" } << Action::Fail
+                                                    << QStringLiteral("unknown option '--a%1%2'");
         QTest::newRow("a file name") << QStringList { "colours.col" } << Action::Fail
                                      << QStringLiteral("unexpected argument 'colours.col'");
         QTest::newRow("a lone dash")
@@ -120,6 +122,19 @@ private slots:
                  qPrintable(printed));
         QVERIFY2(errors.isEmpty() ? complained.isEmpty() : complained.contains(errors),
                  qPrintable(complained));
+    }
+
+    // The display names stand in the line as they are, even when they look like placeholders.
+    void unreachableDisplaysAreNamedAsGiven()
+    {
+        const platform::Environment environment = [](const char *name) {
+            return std::string_view(name) == "WAYLAND_DISPLAY" ? std::string("wayland-%1")
+                                                               : std::string();
+        };
+        const std::string line = platform::unreachableDisplay({ "-display", ":0%2" }, environment);
+        QVERIFY2(line.find("':0%2'") != std::string::npos &&
+                     line.find("'wayland-%1'") != std::string::npos,
+                 line.c_str());
     }
 
     // Without a display the program says so in one line and ends with status 1; a platform
