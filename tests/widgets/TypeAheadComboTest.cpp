@@ -67,6 +67,14 @@ FakePlatform &withNames(FakePlatform &fake, const NameList &names)
     return fake;
 }
 
+// Keys sent to the edit field, or to whichever widget has the focus.
+void addKeyTargetRows()
+{
+    QTest::addColumn<bool>("throughFocusWidget");
+    QTest::newRow("keys to the edit field") << false;
+    QTest::newRow("keys to the focused widget") << true;
+}
+
 // The chart window shown with the given names list, the name box holding the focus.
 struct Opened
 {
@@ -347,12 +355,7 @@ private slots:
         QVERIFY(o.fake.shown.isEmpty());
     }
 
-    void leavingTheBoxChoosesNothing_data()
-    {
-        QTest::addColumn<bool>("throughFocusWidget");
-        QTest::newRow("keys to the edit field") << false;
-        QTest::newRow("keys to the focused widget") << true;
-    }
+    void leavingTheBoxChoosesNothing_data() { addKeyTargetRows(); }
 
     void leavingTheBoxChoosesNothing()
     {
@@ -416,12 +419,7 @@ private slots:
 
     // The scheme names box: the same piece with a sorted list, periods thrown away and its
     // own found action.
-    void periodsAreThrownAwayWhenTheRulesSaySo_data()
-    {
-        QTest::addColumn<bool>("throughFocusWidget");
-        QTest::newRow("keys to the edit field") << false;
-        QTest::newRow("keys to the focused widget") << true;
-    }
+    void periodsAreThrownAwayWhenTheRulesSaySo_data() { addKeyTargetRows(); }
 
     void periodsAreThrownAwayWhenTheRulesSaySo()
     {
