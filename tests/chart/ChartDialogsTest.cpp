@@ -65,11 +65,25 @@ struct FontShown
     bool underline;
 };
 
-bool showWindow(frmTintora &window)
+FakePlatform &withData(FakePlatform &fake)
 {
-    window.show();
-    return QTest::qWaitForWindowExposed(&window);
+    writeData(fake);
+    return fake;
 }
+
+// The chart window, shown, on the data above.
+struct Opened
+{
+    Opened()
+        : window(withData(fake))
+    {
+        window.show();
+        exposed = QTest::qWaitForWindowExposed(&window);
+    }
+    FakePlatform fake;
+    frmTintora window;
+    bool exposed = false;
+};
 
 } // namespace
 
@@ -99,19 +113,17 @@ private slots:
         QFETCH(QString, hex);
         QFETCH(QStringList, channels);
         QFETCH(QString, clipboard);
-        FakePlatform fake;
-        writeData(fake);
-        frmTintora window(fake);
-        QVERIFY(showWindow(window));
-        fake.colourAnswer = chosen;
+        Opened o;
+        QVERIFY(o.exposed);
+        o.fake.colourAnswer = chosen;
 
-        QTest::mouseClick(window.cmdShowMeColors, Qt::LeftButton);
+        QTest::mouseClick(o.window.cmdShowMeColors, Qt::LeftButton);
 
-        QCOMPARE(fake.colourRequests.size(), 1);
-        QCOMPARE(fake.colourRequests[0].title, QStringLiteral("Vexel Form Creator"));
-        QCOMPARE(fake.colourRequests[0].initial, StartColour);
+        QCOMPARE(o.fake.colourRequests.size(), 1);
+        QCOMPARE(o.fake.colourRequests[0].title, QStringLiteral("Vexel Form Creator"));
+        QCOMPARE(o.fake.colourRequests[0].initial, StartColour);
 
-        const ColourShown shown(window);
+        const ColourShown shown(o.window);
         QCOMPARE(shown.colour, chosen);
         QCOMPARE(shown.hex, hex + QStringLiteral("\r\nHex Value"));
         QCOMPARE(shown.decimal, QString::number(chosen) + QStringLiteral("\r\nDecimal Value"));
@@ -119,7 +131,7 @@ private slots:
         QCOMPARE(shown.sliders,
                  (QList<int> { channels[0].toInt(), channels[1].toInt(), channels[2].toInt() }));
         QCOMPARE(platform::clipboardText(), clipboard);
-        QVERIFY(fake.shown.isEmpty());
+        QVERIFY(o.fake.shown.isEmpty());
     }
 
     void moreColorsWithoutAColourChangesNothing_data()
@@ -133,42 +145,38 @@ private slots:
     void moreColorsWithoutAColourChangesNothing()
     {
         QFETCH(std::optional<ColourValue>, answer);
-        FakePlatform fake;
-        writeData(fake);
-        frmTintora window(fake);
-        QVERIFY(showWindow(window));
-        fake.colourAnswer = answer;
-        const ColourShown before(window);
+        Opened o;
+        QVERIFY(o.exposed);
+        o.fake.colourAnswer = answer;
+        const ColourShown before(o.window);
         platform::clipboardSetText(QStringLiteral("elsewhere"));
 
-        QTest::mouseClick(window.cmdShowMeColors, Qt::LeftButton);
+        QTest::mouseClick(o.window.cmdShowMeColors, Qt::LeftButton);
 
-        QCOMPARE(fake.colourRequests.size(), 1);
-        QVERIFY(ColourShown(window) == before);
+        QCOMPARE(o.fake.colourRequests.size(), 1);
+        QVERIFY(ColourShown(o.window) == before);
         QCOMPARE(platform::clipboardText(), QStringLiteral("elsewhere"));
-        QVERIFY(fake.shown.isEmpty());
+        QVERIFY(o.fake.shown.isEmpty());
     }
 
     void moreColorsStartsOnTheCurrentColourEachTime()
     {
-        FakePlatform fake;
-        writeData(fake);
-        frmTintora window(fake);
-        QVERIFY(showWindow(window));
+        Opened o;
+        QVERIFY(o.exposed);
 
-        fake.colourAnswer = 0x0080FF;
-        QTest::mouseClick(window.cmdShowMeColors, Qt::LeftButton);
-        window.cdColor->DialogTitle.clear();
-        fake.colourAnswer.reset();
-        QTest::mouseClick(window.cmdShowMeColors, Qt::LeftButton);
-        QTest::mouseClick(window.Picture1[3], Qt::LeftButton);
-        QTest::mouseClick(window.cmdShowMeColors, Qt::LeftButton);
+        o.fake.colourAnswer = 0x0080FF;
+        QTest::mouseClick(o.window.cmdShowMeColors, Qt::LeftButton);
+        o.window.cdColor->DialogTitle.clear();
+        o.fake.colourAnswer.reset();
+        QTest::mouseClick(o.window.cmdShowMeColors, Qt::LeftButton);
+        QTest::mouseClick(o.window.Picture1[3], Qt::LeftButton);
+        QTest::mouseClick(o.window.cmdShowMeColors, Qt::LeftButton);
 
-        QCOMPARE(fake.colourRequests.size(), 3);
-        QCOMPARE(fake.colourRequests[0].initial, StartColour);
-        QCOMPARE(fake.colourRequests[1].initial, 0x0080FF);
-        QCOMPARE(fake.colourRequests[1].title, QStringLiteral("Vexel Form Creator"));
-        QCOMPARE(fake.colourRequests[2].initial, StartColour);
+        QCOMPARE(o.fake.colourRequests.size(), 3);
+        QCOMPARE(o.fake.colourRequests[0].initial, StartColour);
+        QCOMPARE(o.fake.colourRequests[1].initial, 0x0080FF);
+        QCOMPARE(o.fake.colourRequests[1].title, QStringLiteral("Vexel Form Creator"));
+        QCOMPARE(o.fake.colourRequests[2].initial, StartColour);
     }
 
     void fontOkGivesTheLabelFaceAndSizeAndCopiesTheFace_data()
@@ -183,99 +191,84 @@ private slots:
     {
         QFETCH(QString, face);
         QFETCH(double, size);
-        FakePlatform fake;
-        writeData(fake);
-        frmTintora window(fake);
-        QVERIFY(showWindow(window));
-        const QString shownFace = QFontInfo(window.lblSlide->font()).family();
-        const ColourShown colourBefore(window);
-        const QString caption = window.lblSlide->caption();
-        fake.fontAnswer = platform::FontChoice { face, size };
+        Opened o;
+        QVERIFY(o.exposed);
+        const QString shownFace = QFontInfo(o.window.lblSlide->font()).family();
+        const ColourShown colourBefore(o.window);
+        const QString caption = o.window.lblSlide->caption();
+        o.fake.fontAnswer = platform::FontChoice { face, size };
 
-        QTest::mouseClick(window.cmdFont, Qt::LeftButton);
+        QTest::mouseClick(o.window.cmdFont, Qt::LeftButton);
 
-        QCOMPARE(fake.fontRequests.size(), 1);
-        QCOMPARE(fake.fontRequests[0].name, shownFace);
-        QCOMPARE(fake.fontRequests[0].size, 12.0);
+        QCOMPARE(o.fake.fontRequests.size(), 1);
+        QCOMPARE(o.fake.fontRequests[0].name, shownFace);
+        QCOMPARE(o.fake.fontRequests[0].size, 12.0);
 
-        const QFont font = window.lblSlide->font();
+        const QFont font = o.window.lblSlide->font();
         QCOMPARE(font.family(), face);
         QCOMPARE(QFontInfo(font).family(), face);
         QCOMPARE(font.pointSizeF(), size);
         QVERIFY(font.bold());
         QVERIFY(!font.italic());
-        QCOMPARE(window.lblSlide->caption(), caption);
+        QCOMPARE(o.window.lblSlide->caption(), caption);
         QCOMPARE(platform::clipboardText(), face);
-        QVERIFY(ColourShown(window) == colourBefore);
-        QVERIFY(fake.shown.isEmpty());
-    }
-
-    void fontCancelChangesNothing()
-    {
-        FakePlatform fake;
-        writeData(fake);
-        frmTintora window(fake);
-        QVERIFY(showWindow(window));
-        const FontShown before(window.lblSlide->font());
-        platform::clipboardSetText(QStringLiteral("elsewhere"));
-
-        QTest::mouseClick(window.cmdFont, Qt::LeftButton);
-
-        QCOMPARE(fake.fontRequests.size(), 1);
-        QVERIFY(FontShown(window.lblSlide->font()) == before);
-        QCOMPARE(platform::clipboardText(), QStringLiteral("elsewhere"));
-        QVERIFY(fake.shown.isEmpty());
+        QVERIFY(ColourShown(o.window) == colourBefore);
+        QVERIFY(o.fake.shown.isEmpty());
     }
 
     void fontDialogStartsOnTheLabelsFontEachTime()
     {
-        FakePlatform fake;
-        writeData(fake);
-        frmTintora window(fake);
-        QVERIFY(showWindow(window));
+        Opened o;
+        QVERIFY(o.exposed);
 
-        fake.fontAnswer = platform::FontChoice { QStringLiteral("DejaVu Serif"), 20 };
-        QTest::mouseClick(window.cmdFont, Qt::LeftButton);
-        fake.fontAnswer.reset();
-        QTest::mouseClick(window.cmdFont, Qt::LeftButton);
+        o.fake.fontAnswer = platform::FontChoice { QStringLiteral("DejaVu Serif"), 20 };
+        QTest::mouseClick(o.window.cmdFont, Qt::LeftButton);
+        o.fake.fontAnswer.reset();
+        QTest::mouseClick(o.window.cmdFont, Qt::LeftButton);
 
-        QCOMPARE(fake.fontRequests.size(), 2);
-        QCOMPARE(fake.fontRequests[1].name, QStringLiteral("DejaVu Serif"));
-        QCOMPARE(fake.fontRequests[1].size, 20.0);
-        QCOMPARE(window.lblSlide->font().family(), QStringLiteral("DejaVu Serif"));
-        QVERIFY(window.lblSlide->font().bold());
+        QCOMPARE(o.fake.fontRequests.size(), 2);
+        QCOMPARE(o.fake.fontRequests[1].name, QStringLiteral("DejaVu Serif"));
+        QCOMPARE(o.fake.fontRequests[1].size, 20.0);
+        QCOMPARE(o.window.lblSlide->font().family(), QStringLiteral("DejaVu Serif"));
+        QVERIFY(o.window.lblSlide->font().bold());
     }
 
-    void unusableFontAnswerStopsWhereItFails_data()
+    void fontCancelOrAnUnusableAnswerStopsWhereItFails_data()
     {
+        QTest::addColumn<bool>("answered");
         QTest::addColumn<QString>("face");
         QTest::addColumn<double>("size");
         QTest::addColumn<bool>("faceTaken");
-        QTest::newRow("no face") << QString() << 20.0 << false;
-        QTest::newRow("no size") << "DejaVu Serif" << 0.0 << true;
+        QTest::newRow("Cancel") << false << QString() << 0.0 << false;
+        QTest::newRow("no face") << true << QString() << 20.0 << false;
+        QTest::newRow("no size") << true << "DejaVu Serif" << 0.0 << true;
     }
 
-    void unusableFontAnswerStopsWhereItFails()
+    void fontCancelOrAnUnusableAnswerStopsWhereItFails()
     {
+        QFETCH(bool, answered);
         QFETCH(QString, face);
         QFETCH(double, size);
         QFETCH(bool, faceTaken);
-        FakePlatform fake;
-        writeData(fake);
-        frmTintora window(fake);
-        QVERIFY(showWindow(window));
-        const FontShown before(window.lblSlide->font());
+        Opened o;
+        QVERIFY(o.exposed);
+        const FontShown before(o.window.lblSlide->font());
         platform::clipboardSetText(QStringLiteral("elsewhere"));
-        fake.fontAnswer = platform::FontChoice { face, size };
+        if (answered)
+            o.fake.fontAnswer = platform::FontChoice { face, size };
 
-        QTest::mouseClick(window.cmdFont, Qt::LeftButton);
+        QTest::mouseClick(o.window.cmdFont, Qt::LeftButton);
 
-        const FontShown after(window.lblSlide->font());
+        QCOMPARE(o.fake.fontRequests.size(), 1);
+        const FontShown after(o.window.lblSlide->font());
         QCOMPARE(after.family, faceTaken ? face : before.family);
         QCOMPARE(after.size, before.size);
         QVERIFY(after.bold);
+        FontShown unchanged = before;
+        unchanged.family = after.family;
+        QVERIFY(after == unchanged);
         QCOMPARE(platform::clipboardText(), QStringLiteral("elsewhere"));
-        QVERIFY(fake.shown.isEmpty());
+        QVERIFY(o.fake.shown.isEmpty());
     }
 
     void clipboardViewerStartsOnEachClickOrSaysItIsMissing_data()
@@ -290,28 +283,26 @@ private slots:
     {
         QFETCH(qint64, taskId);
         QFETCH(int, messages);
-        FakePlatform fake;
-        writeData(fake);
-        frmTintora window(fake);
-        QVERIFY(showWindow(window));
-        fake.nextTaskId = taskId;
-        const ColourShown before(window);
+        Opened o;
+        QVERIFY(o.exposed);
+        o.fake.nextTaskId = taskId;
+        const ColourShown before(o.window);
         platform::clipboardSetText(QStringLiteral("elsewhere"));
 
-        QTest::mouseClick(window.lblShowCB, Qt::LeftButton);
-        QCOMPARE(fake.shown.size(), messages / 2);
-        QTest::mouseClick(window.lblShowCB, Qt::LeftButton);
+        QTest::mouseClick(o.window.lblShowCB, Qt::LeftButton);
+        QCOMPARE(o.fake.shown.size(), messages / 2);
+        QTest::mouseClick(o.window.lblShowCB, Qt::LeftButton);
 
         const QString viewer = QStringLiteral("C:\\WINDOWS\\CLIPBRD.EXE");
-        QCOMPARE(fake.startedPrograms, (QStringList { viewer, viewer }));
-        QCOMPARE(fake.shown.size(), messages);
-        for (const auto &box : fake.shown) {
+        QCOMPARE(o.fake.startedPrograms, (QStringList { viewer, viewer }));
+        QCOMPARE(o.fake.shown.size(), messages);
+        for (const auto &box : o.fake.shown) {
             QCOMPARE(box.prompt, QStringLiteral("Your ClipBoard is not Installed..."));
             QCOMPARE(box.title, QStringLiteral("Pigmentor"));
             QCOMPARE(box.buttons, platform::Buttons::OK);
             QCOMPARE(box.icon, platform::Icon::None);
         }
-        QVERIFY(ColourShown(window) == before);
+        QVERIFY(ColourShown(o.window) == before);
         QCOMPARE(platform::clipboardText(), QStringLiteral("elsewhere"));
     }
 };

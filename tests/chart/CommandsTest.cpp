@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMap>
 #include <QMenu>
 #include <QPointer>
 #include <QRegularExpression>
@@ -139,7 +140,7 @@ private slots:
         QVERIFY(fake.startedPrograms.isEmpty());
     }
 
-    void toolbarButtonsRunTheirCommands()
+    void toolbarHoldsItsKeysInOrderAndSeparatorsRunNothing()
     {
         FakePlatform fake;
         frmTintora window(fake);
@@ -163,50 +164,51 @@ private slots:
         }
         QVERIFY(fake.aboutRequests.isEmpty());
         QCOMPARE(closer.opened, 0);
+    }
 
-        auto click = [&window](const char *key) {
+    void toolbarButtonsAndMenuItemsRunTheirCommands_data()
+    {
+        QTest::addColumn<bool>("toolbar");
+        QTest::newRow("toolbar buttons") << true;
+        QTest::newRow("menu items") << false;
+    }
+
+    void toolbarButtonsAndMenuItemsRunTheirCommands()
+    {
+        QFETCH(bool, toolbar);
+        FakePlatform fake;
+        frmTintora window(fake);
+        if (toolbar) {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+        }
+        EmailWindowCloser closer;
+        const QMap<QString, QAction *> items = { { "About", window.mnuAbout },
+                                                 { "Email", window.mnuEmail },
+                                                 { "Help", window.mnuHelp },
+                                                 { "Import", window.mnuImport },
+                                                 { "Export", window.mnuExport } };
+        auto run = [&](const char *key) {
+            if (!toolbar) {
+                items.value(QLatin1String(key))->trigger();
+                return;
+            }
             QWidget *button =
                 window.Toolbar1->widgetForAction(toolbarAction(window, QLatin1String(key)));
             QVERIFY(button);
             QTest::mouseClick(button, Qt::LeftButton);
         };
-        click("About");
-        QCOMPARE(fake.aboutRequests.size(), 1);
-        QCOMPARE(closer.opened, 0);
-        click("Email");
-        QCOMPARE(closer.opened, 1);
-        QCOMPARE(fake.aboutRequests.size(), 1);
-        click("Help");
-        QCOMPARE(fake.helpCalls.size(), 1);
-        click("Import");
-        QPointer<frmSavetxt> schemes = visibleSchemeWindow();
-        QVERIFY(schemes && schemes->optOpenSave[0]->isChecked());
-        schemes->close();
-        QTRY_VERIFY(!schemes);
-        click("Export");
-        schemes = visibleSchemeWindow();
-        QVERIFY(schemes && schemes->optOpenSave[1]->isChecked());
-        schemes->close();
-        QTRY_VERIFY(!schemes);
-        QCOMPARE(fake.aboutRequests.size(), 1);
-        QCOMPARE(closer.opened, 1);
-        QVERIFY(fake.shown.isEmpty());
-    }
 
-    void menuItemsRunTheirCommands()
-    {
-        FakePlatform fake;
-        frmTintora window(fake);
-        EmailWindowCloser closer;
-        window.mnuAbout->trigger();
+        run("About");
         QCOMPARE(fake.aboutRequests.size(), 1);
         QCOMPARE(closer.opened, 0);
-        window.mnuEmail->trigger();
+        run("Email");
         QCOMPARE(closer.opened, 1);
-        window.mnuHelp->trigger();
+        QCOMPARE(fake.aboutRequests.size(), 1);
+        run("Help");
         QCOMPARE(fake.helpCalls.size(), 1);
         for (int option : { 0, 1 }) {
-            (option == 0 ? window.mnuImport : window.mnuExport)->trigger();
+            run(option == 0 ? "Import" : "Export");
             QPointer<frmSavetxt> schemes = visibleSchemeWindow();
             QVERIFY(schemes && schemes->optOpenSave[static_cast<std::size_t>(option)]->isChecked());
             schemes->close();

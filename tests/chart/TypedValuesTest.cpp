@@ -26,6 +26,27 @@ void paste(platform::TextBox *box, const QString &text)
     box->setText(text);
 }
 
+// What the window shows of the current colour: the six boxes, the three sliders, and the hex
+// and decimal values.
+QStringList colourShown(const frmTintora &window)
+{
+    QStringList texts = channelBoxes(window);
+    for (const int value : sliders(window))
+        texts << QString::number(value);
+    return texts << window.txtHexValue->text() << window.txtDecValue->text();
+}
+
+// The same for a given colour.
+QStringList showing(ColourValue colour)
+{
+    const QString hex = QString::fromStdString(modChromel::ColorToHex(colour));
+    const QStringList decimal = { QString::number(redOf(colour)), QString::number(greenOf(colour)),
+                                  QString::number(blueOf(colour)) };
+    return decimal + QStringList { hex.mid(0, 2), hex.mid(2, 2), hex.mid(4, 2) } + decimal +
+        QStringList { hex + QStringLiteral("\r\nHex Value"),
+                      QString::number(colour) + QStringLiteral("\r\nDecimal Value") };
+}
+
 } // namespace
 
 class TypedValuesTest : public QObject
@@ -33,58 +54,72 @@ class TypedValuesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void typedCharactersAreFiltered_data()
+    // Typed characters pass the key filter and the length limit; pasted text only the limit.
+    void textIntoAChannelBoxIsFiltered_data()
     {
+        QTest::addColumn<bool>("pasted");
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
 
-        QTest::newRow("digits into decimal") << 0 << "128"
+        QTest::newRow("digits into decimal") << false << 0 << "128"
                                              << "128";
-        QTest::newRow("digits into hexadecimal") << 4 << "09"
+        QTest::newRow("digits into hexadecimal") << false << 4 << "09"
                                                  << "09";
-        QTest::newRow("point into decimal") << 1 << "2.5"
+        QTest::newRow("point into decimal") << false << 1 << "2.5"
                                             << "2.5";
-        QTest::newRow("point into hexadecimal") << 5 << "F."
+        QTest::newRow("point into hexadecimal") << false << 5 << "F."
                                                 << "F.";
-        QTest::newRow("upper-case hex digits into hexadecimal") << 3 << "AF"
+        QTest::newRow("upper-case hex digits into hexadecimal") << false << 3 << "AF"
                                                                 << "AF";
-        QTest::newRow("upper-case B to E into hexadecimal") << 4 << "BCDE"
+        QTest::newRow("upper-case B to E into hexadecimal") << false << 4 << "BCDE"
                                                             << "BC";
-        QTest::newRow("upper-case A into decimal") << 0 << "A1"
+        QTest::newRow("upper-case A into decimal") << false << 0 << "A1"
                                                    << "1";
-        QTest::newRow("lower-case a into hexadecimal") << 3 << "a"
+        QTest::newRow("lower-case a into hexadecimal") << false << 3 << "a"
                                                        << "";
-        QTest::newRow("lower-case f between digits") << 5 << "1f2"
+        QTest::newRow("lower-case f between digits") << false << 5 << "1f2"
                                                      << "12";
-        QTest::newRow("G into hexadecimal") << 3 << "G1"
+        QTest::newRow("G into hexadecimal") << false << 3 << "G1"
                                             << "1";
-        QTest::newRow("minus and plus") << 0 << "-7+"
+        QTest::newRow("minus and plus") << false << 0 << "-7+"
                                         << "7";
-        QTest::newRow("blanks and letters") << 2 << " x9 "
+        QTest::newRow("blanks and letters") << false << 2 << " x9 "
                                             << "9";
-        QTest::newRow("decimal box takes three characters") << 2 << "2555"
+        QTest::newRow("decimal box takes three characters") << false << 2 << "2555"
                                                             << "255";
-        QTest::newRow("hexadecimal box takes two") << 5 << "FFF"
+        QTest::newRow("hexadecimal box takes two") << false << 5 << "FFF"
                                                    << "FF";
+        QTest::newRow("pasted into decimal, cut to three") << true << 0 << "12345"
+                                                           << "123";
+        QTest::newRow("pasted into hexadecimal, cut to two") << true << 3 << "ABCDEF"
+                                                             << "AB";
+        QTest::newRow("lower case gets in by pasting") << true << 4 << "ff"
+                                                       << "ff";
+        QTest::newRow("letters get in by pasting") << true << 1 << "x-7"
+                                                   << "x-7";
     }
 
-    void typedCharactersAreFiltered()
+    void textIntoAChannelBoxIsFiltered()
     {
+        QFETCH(bool, pasted);
         QFETCH(int, index);
-        QFETCH(QString, typed);
+        QFETCH(QString, text);
         QFETCH(QString, shown);
 
         FakePlatform fake;
         fake.copyShippedData();
         frmTintora window(fake);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto *box = window.txtColValue[static_cast<std::size_t>(index)];
-        box->setFocus();
-        box->clear();
-
-        QTest::keyClicks(box, typed);
+        if (pasted) {
+            paste(box, text);
+        } else {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            box->setFocus();
+            box->clear();
+            QTest::keyClicks(box, text);
+        }
 
         QCOMPARE(box->text(), shown);
     }
@@ -141,35 +176,6 @@ private slots:
         QCOMPARE(platform::clipboardText(), clipboard);
     }
 
-    void pastedTextKeepsTheLengthLimit_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("decimal") << 0 << "12345"
-                                 << "123";
-        QTest::newRow("hexadecimal") << 3 << "ABCDEF"
-                                     << "AB";
-        QTest::newRow("lower case gets in by pasting") << 4 << "ff"
-                                                       << "ff";
-        QTest::newRow("letters get in by pasting") << 1 << "x-7"
-                                                   << "x-7";
-    }
-
-    void pastedTextKeepsTheLengthLimit()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, pasted);
-        QFETCH(QString, shown);
-
-        FakePlatform fake;
-        fake.copyShippedData();
-        frmTintora window(fake);
-        auto *box = window.txtColValue[static_cast<std::size_t>(index)];
-        paste(box, pasted);
-        QCOMPARE(box->text(), shown);
-    }
-
     void decimalOkCorrectsAndPublishesTheTriple_data()
     {
         QTest::addColumn<QStringList>("typed");
@@ -216,16 +222,8 @@ private slots:
         QTest::mouseClick(window.cmdDecColVal, Qt::LeftButton);
 
         const ColourValue colour = RGB(channels[0], channels[1], channels[2]);
-        const QString hex = QString::fromStdString(modChromel::ColorToHex(colour));
         QCOMPARE(window.currentColour(), colour);
-        QCOMPARE(channelBoxes(window),
-                 (QStringList { QString::number(channels[0]), QString::number(channels[1]),
-                                QString::number(channels[2]), hex.mid(0, 2), hex.mid(2, 2),
-                                hex.mid(4, 2) }));
-        QCOMPARE(sliders(window), channels);
-        QCOMPARE(window.txtHexValue->text(), hex + QStringLiteral("\r\nHex Value"));
-        QCOMPARE(window.txtDecValue->text(),
-                 QString::number(colour) + QStringLiteral("\r\nDecimal Value"));
+        QCOMPARE(colourShown(window), showing(colour));
         QCOMPARE(platform::clipboardText(),
                  QStringLiteral("%1,%2,%3").arg(channels[0]).arg(channels[1]).arg(channels[2]));
     }
@@ -259,12 +257,7 @@ private slots:
 
         const QString hex = QString::fromStdString(modChromel::ColorToHex(colour));
         QCOMPARE(window.currentColour(), colour);
-        QCOMPARE(channelBoxes(window),
-                 (QStringList { QString::number(redOf(colour)), QString::number(greenOf(colour)),
-                                QString::number(blueOf(colour)), hex.mid(0, 2), hex.mid(2, 2),
-                                hex.mid(4, 2) }));
-        QCOMPARE(sliders(window), (QList<int> { redOf(colour), greenOf(colour), blueOf(colour) }));
-        QCOMPARE(window.txtHexValue->text(), hex + QStringLiteral("\r\nHex Value"));
+        QCOMPARE(colourShown(window), showing(colour));
         // Even when the display did not change, OK puts the value on the clipboard.
         QCOMPARE(platform::clipboardText(), QStringLiteral("\"#%1\"").arg(hex));
         QCOMPARE(fake.shown.size(), 0);
@@ -313,9 +306,7 @@ private slots:
         QTest::mouseClick(window.Picture1[1], Qt::LeftButton);
         for (std::size_t f = 0; f < 3; ++f)
             paste(window.txtColValue[3 + f], typed[static_cast<int>(f)]);
-        const auto boxesBefore = channelBoxes(window);
-        const auto slidersBefore = sliders(window);
-        const QString hexBefore = window.txtHexValue->text();
+        const QStringList before = colourShown(window);
         platform::clipboardSetText(Sentinel);
 
         QTest::mouseClick(window.cmdHexColVal, Qt::LeftButton);
@@ -328,9 +319,7 @@ private slots:
         QCOMPARE(box.title, QStringLiteral("Pigmentor"));
 
         QCOMPARE(window.currentColour(), RGB(255, 128, 0));
-        QCOMPARE(channelBoxes(window), boxesBefore);
-        QCOMPARE(sliders(window), slidersBefore);
-        QCOMPARE(window.txtHexValue->text(), hexBefore);
+        QCOMPARE(colourShown(window), before);
         QCOMPARE(platform::clipboardText(), Sentinel);
         QCOMPARE(QApplication::focusWidget(),
                  static_cast<QWidget *>(window.txtColValue[static_cast<std::size_t>(faulty)]));

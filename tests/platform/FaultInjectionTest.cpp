@@ -210,73 +210,58 @@ private slots:
                       n, steps);
     }
 
-    void exportToANewFileWalk_data() { addFaultRows(); }
-
-    void exportToANewFileWalk()
+    void exportWalk_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("description");
+        const std::pair<const char *, bool> files[] = { { "Sunset.col", false },
+                                                        { "Dusk.col", true },
+                                                        { "UserDefColors.col", true } };
+        for (const auto &[name, existing] : files) {
+            const char *kind = existing ? "existing" : "new";
+            QTest::addRow("%s %s, file not found", kind, name)
+                << name << existing << 53 << "File not found";
+            QTest::addRow("%s %s, disk full", kind, name) << name << existing << 61 << "Disk full";
+            QTest::addRow("%s %s, permission denied", kind, name)
+                << name << existing << 70 << "Permission denied";
+        }
+    }
+
+    // A new scheme is named by typing, an existing one picked from the list and replaced only
+    // after the question.
+    void exportWalk()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, existing);
         const FileError fault = fetchFault();
-        const QString name = QStringLiteral("Sunset.col");
+        const QByteArray oldBytes = existing ? uniformColourFile("123456") : QByteArray();
 
         QStringList steps;
         QByteArray newBytes;
         {
             FakePlatform fake;
             fake.copyShippedData();
+            if (existing)
+                fake.writeFile(name, oldBytes);
             frmTintora main(fake);
             setUserColours(main, sampleColours());
             QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
-            QTest::keyClicks(window->Combo1->lineEdit(), QStringLiteral("Sunset"));
+            if (existing)
+                pick(*window, name);
+            else
+                QTest::keyClicks(window->Combo1->lineEdit(), QFileInfo(name).completeBaseName());
             FaultyFileSystem files(fake);
+            if (existing)
+                fake.answers = { Answer::Yes };
             window->cmdSave->click();
-            QVERIFY(fake.shown.isEmpty());
+            QCOMPARE(fake.shown.size(), existing ? 1 : 0); // the question
             steps = files.steps;
             newBytes = fake.readFile(name);
             QTRY_VERIFY(window.isNull());
         }
         // The existence test, then the write.
-        QCOMPARE(steps, stepsOfAWrite({ QStringLiteral("open in") }));
-        QCOMPARE(newBytes.size(), 140);
-
-        for (int n = 1; n <= steps.size(); ++n)
-            WALK_STEP(exportFailsAt(n, fault, name, QByteArray(), newBytes), n, steps);
-    }
-
-    void exportOverAnExistingFileWalk_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("description");
-        for (const char *name : { "Dusk.col", "UserDefColors.col" }) {
-            QTest::addRow("%s, file not found", name) << name << 53 << "File not found";
-            QTest::addRow("%s, disk full", name) << name << 61 << "Disk full";
-            QTest::addRow("%s, permission denied", name) << name << 70 << "Permission denied";
-        }
-    }
-
-    void exportOverAnExistingFileWalk()
-    {
-        QFETCH(QString, name);
-        const FileError fault = fetchFault();
-        const QByteArray oldBytes = uniformColourFile("123456");
-
-        QStringList steps;
-        QByteArray newBytes;
-        {
-            FakePlatform fake;
-            fake.copyShippedData();
-            fake.writeFile(name, oldBytes);
-            frmTintora main(fake);
-            setUserColours(main, sampleColours());
-            QPointer<frmSavetxt> window = frmSavetxt::open(main, 1);
-            pick(*window, name);
-            FaultyFileSystem files(fake);
-            fake.answers = { Answer::Yes };
-            window->cmdSave->click();
-            QCOMPARE(fake.shown.size(), 1); // the question
-            steps = files.steps;
-            newBytes = fake.readFile(name);
-            QTRY_VERIFY(window.isNull());
-        }
         QCOMPARE(steps, stepsOfAWrite({ QStringLiteral("open in") }));
         QCOMPARE(newBytes.size(), 140);
         QVERIFY(newBytes != oldBytes);

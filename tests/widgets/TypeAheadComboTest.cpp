@@ -51,15 +51,45 @@ QString quoted(const QString &name)
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
-struct Shown
+// The box's text with its selection in brackets: "B[lack]" is "Black" with "lack" selected,
+// "Bl[]" the caret after "Bl".
+QString marked(const platform::ComboBox &box)
 {
-    explicit Shown(frmTintora &window)
+    QString text = box.text();
+    text.insert(box.selStart() + box.selLength(), QLatin1Char(']'));
+    text.insert(box.selStart(), QLatin1Char('['));
+    return text;
+}
+
+FakePlatform &withNames(FakePlatform &fake, const NameList &names)
+{
+    writeData(fake, names);
+    return fake;
+}
+
+// Keys sent to the edit field, or to whichever widget has the focus.
+void addKeyTargetRows()
+{
+    QTest::addColumn<bool>("throughFocusWidget");
+    QTest::newRow("keys to the edit field") << false;
+    QTest::newRow("keys to the focused widget") << true;
+}
+
+// The chart window shown with the given names list, the name box holding the focus.
+struct Opened
+{
+    explicit Opened(const NameList &names = Colours)
+        : window(withNames(fake, names))
     {
         window.show();
         exposed = QTest::qWaitForWindowExposed(&window);
         window.activateWindow();
-        window.Combo1->setFocus(Qt::OtherFocusReason);
+        box.setFocus(Qt::OtherFocusReason);
     }
+    FakePlatform fake;
+    frmTintora window;
+    platform::ComboBox &box = *window.Combo1;
+    QLineEdit *edit = box.lineEdit();
     bool exposed = false;
 };
 
@@ -73,161 +103,118 @@ private slots:
     void typedLettersCompleteToTheFirstNameInTheItemsCase_data()
     {
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("selStart");
-        QTest::addColumn<int>("selLength");
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<ColourValue>("colour");
         QTest::addColumn<QString>("clipboard");
 
         QTest::newRow("b") << "b"
-                           << "Black" << 1 << 4 << Black << quoted("Black");
+                           << "B[lack]" << Black << quoted("Black");
         QTest::newRow("B") << "B"
-                           << "Black" << 1 << 4 << Black << quoted("Black");
+                           << "B[lack]" << Black << quoted("Black");
         QTest::newRow("bl") << "bl"
-                            << "Black" << 2 << 3 << Black << quoted("Black");
+                            << "Bl[ack]" << Black << quoted("Black");
         QTest::newRow("blu") << "blu"
-                             << "Blue" << 3 << 1 << Blue << quoted("Blue");
+                             << "Blu[e]" << Blue << quoted("Blue");
         QTest::newRow("BLU") << "BLU"
-                             << "Blue" << 3 << 1 << Blue << quoted("Blue");
+                             << "Blu[e]" << Blue << quoted("Blue");
         QTest::newRow("bLuE") << "bLuE"
-                              << "Blue" << 4 << 0 << Blue << quoted("Blue");
+                              << "Blue[]" << Blue << quoted("Blue");
         // Item 0 comes last: Red Violet begins with "r" too.
         QTest::newRow("r") << "r"
-                           << "Red Violet" << 1 << 9 << RedViolet << quoted("Red Violet");
+                           << "R[ed Violet]" << RedViolet << quoted("Red Violet");
         QTest::newRow("red") << "red"
-                             << "Red Violet" << 3 << 7 << RedViolet << quoted("Red Violet");
+                             << "Red[ Violet]" << RedViolet << quoted("Red Violet");
     }
 
     void typedLettersCompleteToTheFirstNameInTheItemsCase()
     {
         QFETCH(QString, keys);
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
-
-        QFETCH(QString, text);
-        QFETCH(int, selStart);
-        QFETCH(int, selLength);
+        QFETCH(QString, shown);
         QFETCH(ColourValue, colour);
         QFETCH(QString, clipboard);
+        Opened o;
+        QVERIFY(o.exposed);
 
-        QTest::keyClicks(window.Combo1->lineEdit(), keys);
+        QTest::keyClicks(o.edit, keys);
 
-        QCOMPARE(window.Combo1->text(), text);
-        QCOMPARE(window.Combo1->selStart(), selStart);
-        QCOMPARE(window.Combo1->selLength(), selLength);
-        QCOMPARE(window.currentColour(), colour);
+        QCOMPARE(marked(o.box), shown);
+        QCOMPARE(o.window.currentColour(), colour);
         QCOMPARE(platform::clipboardText(), clipboard);
-        QVERIFY(fake.shown.isEmpty());
+        QVERIFY(o.fake.shown.isEmpty());
     }
 
     void eachKeyCompletesAndCopiesTheNameFoundSoFar()
     {
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
-        QLineEdit *edit = window.Combo1->lineEdit();
+        Opened o;
+        QVERIFY(o.exposed);
 
-        QTest::keyClick(edit, Qt::Key_B);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Black"));
-        QCOMPARE(window.Combo1->selStart(), 1);
-        QCOMPARE(window.Combo1->selLength(), 4);
-        QCOMPARE(window.currentColour(), Black);
-        QCOMPARE(window.txtHexValue->text(), QStringLiteral("000000\r\nHex Value"));
+        QTest::keyClick(o.edit, Qt::Key_B);
+        QCOMPARE(marked(o.box), QStringLiteral("B[lack]"));
+        QCOMPARE(o.window.currentColour(), Black);
+        QCOMPARE(o.window.txtHexValue->text(), QStringLiteral("000000\r\nHex Value"));
         QCOMPARE(platform::clipboardText(), quoted("Black"));
 
-        QTest::keyClick(edit, Qt::Key_L);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Black"));
-        QCOMPARE(window.Combo1->selStart(), 2);
-        QCOMPARE(window.Combo1->selLength(), 3);
+        QTest::keyClick(o.edit, Qt::Key_L);
+        QCOMPARE(marked(o.box), QStringLiteral("Bl[ack]"));
         QCOMPARE(platform::clipboardText(), quoted("Black"));
 
-        QTest::keyClick(edit, Qt::Key_U);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Blue"));
-        QCOMPARE(window.Combo1->selStart(), 3);
-        QCOMPARE(window.Combo1->selLength(), 1);
-        QCOMPARE(window.currentColour(), Blue);
-        QCOMPARE(window.txtHexValue->text(), QStringLiteral("0000FF\r\nHex Value"));
-        QCOMPARE(window.Slide[2]->value(), 255);
+        QTest::keyClick(o.edit, Qt::Key_U);
+        QCOMPARE(marked(o.box), QStringLiteral("Blu[e]"));
+        QCOMPARE(o.window.currentColour(), Blue);
+        QCOMPARE(o.window.txtHexValue->text(), QStringLiteral("0000FF\r\nHex Value"));
+        QCOMPARE(o.window.Slide[2]->value(), 255);
         QCOMPARE(platform::clipboardText(), quoted("Blue"));
-        QVERIFY(fake.shown.isEmpty());
+        QVERIFY(o.fake.shown.isEmpty());
     }
 
     void backspaceRemovesTheCompletedTailWithoutCompleting()
     {
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
-        QLineEdit *edit = window.Combo1->lineEdit();
+        Opened o;
+        QVERIFY(o.exposed);
 
-        QTest::keyClicks(edit, QStringLiteral("bl"));
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Bl"));
-        QCOMPARE(window.Combo1->selStart(), 2);
-        QCOMPARE(window.Combo1->selLength(), 0);
-        QCOMPARE(window.Combo1->listIndex(), -1);
+        QTest::keyClicks(o.edit, QStringLiteral("bl"));
+        QTest::keyClick(o.edit, Qt::Key_Backspace);
+        QCOMPARE(marked(o.box), QStringLiteral("Bl[]"));
+        QCOMPARE(o.box.listIndex(), -1);
 
         // A second Backspace deletes a typed letter, still without completing.
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("B"));
-        QCOMPARE(window.Combo1->selStart(), 1);
-        QCOMPARE(window.Combo1->selLength(), 0);
-        QCOMPARE(window.currentColour(), Black);
+        QTest::keyClick(o.edit, Qt::Key_Backspace);
+        QCOMPARE(marked(o.box), QStringLiteral("B[]"));
+        QCOMPARE(o.window.currentColour(), Black);
         QCOMPARE(platform::clipboardText(), quoted("Black"));
 
         // The next letter completes again.
-        QTest::keyClick(edit, Qt::Key_L);
-        QTest::keyClick(edit, Qt::Key_U);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Blue"));
-        QCOMPARE(window.Combo1->selStart(), 3);
-        QCOMPARE(window.Combo1->selLength(), 1);
+        QTest::keyClicks(o.edit, QStringLiteral("lu"));
+        QCOMPARE(marked(o.box), QStringLiteral("Blu[e]"));
         QCOMPARE(platform::clipboardText(), quoted("Blue"));
     }
 
     void deleteKeyAfterLettersCompletesAgain()
     {
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
-        QLineEdit *edit = window.Combo1->lineEdit();
+        Opened o;
+        QVERIFY(o.exposed);
 
-        QTest::keyClicks(edit, QStringLiteral("bl"));
+        QTest::keyClicks(o.edit, QStringLiteral("bl"));
         platform::clipboardSetText(QStringLiteral("elsewhere"));
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Black"));
-        QCOMPARE(window.Combo1->selStart(), 2);
-        QCOMPARE(window.Combo1->selLength(), 3);
-        QCOMPARE(window.currentColour(), Black);
+        QTest::keyClick(o.edit, Qt::Key_Delete);
+        QCOMPARE(marked(o.box), QStringLiteral("Bl[ack]"));
+        QCOMPARE(o.window.currentColour(), Black);
         QCOMPARE(platform::clipboardText(), quoted("Black"));
     }
 
     void deleteKeyAfterBackspaceDoesNotComplete()
     {
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
-        QLineEdit *edit = window.Combo1->lineEdit();
+        Opened o;
+        QVERIFY(o.exposed);
 
-        QTest::keyClicks(edit, QStringLiteral("bla"));
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Bla"));
-        QTest::keyClick(edit, Qt::Key_Left);
-        QTest::keyClick(edit, Qt::Key_Left);
+        QTest::keyClicks(o.edit, QStringLiteral("bla"));
+        QTest::keyClick(o.edit, Qt::Key_Backspace);
+        QCOMPARE(o.box.text(), QStringLiteral("Bla"));
+        QTest::keyClick(o.edit, Qt::Key_Left);
+        QTest::keyClick(o.edit, Qt::Key_Left);
         platform::clipboardSetText(QStringLiteral("elsewhere"));
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Ba"));
-        QCOMPARE(window.Combo1->selStart(), 1);
-        QCOMPARE(window.Combo1->selLength(), 0);
+        QTest::keyClick(o.edit, Qt::Key_Delete);
+        QCOMPARE(marked(o.box), QStringLiteral("B[]a"));
         QCOMPARE(platform::clipboardText(), QStringLiteral("elsewhere"));
     }
 
@@ -256,39 +243,28 @@ private slots:
         QFETCH(QString, text);
         QFETCH(ColourValue, colour);
         QFETCH(QString, clipboard);
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
+        Opened o;
+        QVERIFY(o.exposed);
 
-        QTest::keyClicks(window.Combo1->lineEdit(), keys);
+        QTest::keyClicks(o.edit, keys);
 
-        QCOMPARE(window.Combo1->text(), text);
-        QCOMPARE(window.Combo1->selStart(), text.size());
-        QCOMPARE(window.Combo1->selLength(), 0);
-        QCOMPARE(window.Combo1->listIndex(), -1);
-        QCOMPARE(window.currentColour(), colour);
+        QCOMPARE(marked(o.box), text + QStringLiteral("[]"));
+        QCOMPARE(o.box.listIndex(), -1);
+        QCOMPARE(o.window.currentColour(), colour);
         QCOMPARE(platform::clipboardText(), clipboard);
-        QVERIFY(fake.shown.isEmpty());
+        QVERIFY(o.fake.shown.isEmpty());
     }
 
     void noMatchInTheMiddleKeepsTheCaretThere()
     {
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
-        QLineEdit *edit = window.Combo1->lineEdit();
+        Opened o;
+        QVERIFY(o.exposed);
 
-        QTest::keyClicks(edit, QStringLiteral("zq"));
-        QTest::keyClick(edit, Qt::Key_Left);
-        QTest::keyClick(edit, Qt::Key_X);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("zxq"));
-        QCOMPARE(window.Combo1->selStart(), 2);
-        QCOMPARE(window.Combo1->selLength(), 0);
-        QVERIFY(fake.shown.isEmpty());
+        QTest::keyClicks(o.edit, QStringLiteral("zq"));
+        QTest::keyClick(o.edit, Qt::Key_Left);
+        QTest::keyClick(o.edit, Qt::Key_X);
+        QCOMPARE(marked(o.box), QStringLiteral("zx[]q"));
+        QVERIFY(o.fake.shown.isEmpty());
     }
 
     void itemZeroIsSearchedLast_data()
@@ -309,174 +285,141 @@ private slots:
 
     void itemZeroIsSearchedLast()
     {
-        FakePlatform fake;
-        writeData(fake,
-                  { { "Azure", "&HF0FFFF" },
-                    { "Coral", "&HFF7F50" },
-                    { "Aqua", "&H00FFFF" },
-                    { "Cyan", "&H00FFFE" } });
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
-
         QFETCH(QString, keys);
         QFETCH(QString, text);
         QFETCH(int, listIndex);
+        Opened o({ { "Azure", "&HF0FFFF" },
+                   { "Coral", "&HFF7F50" },
+                   { "Aqua", "&H00FFFF" },
+                   { "Cyan", "&H00FFFE" } });
+        QVERIFY(o.exposed);
 
-        QTest::keyClicks(window.Combo1->lineEdit(), keys);
+        QTest::keyClicks(o.edit, keys);
 
-        QCOMPARE(window.Combo1->text(), text);
-        QCOMPARE(window.Combo1->listIndex(), listIndex);
+        QCOMPARE(o.box.text(), text);
+        QCOMPARE(o.box.listIndex(), listIndex);
         QCOMPARE(platform::clipboardText(), quoted(text));
     }
 
     void typingIntoTheFocusedBoxCompletesOnce()
     {
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Opened o;
+        QVERIFY(o.exposed);
+        QVERIFY(QTest::qWaitForWindowActive(&o.window));
         QWidget *focused = QApplication::focusWidget();
-        QVERIFY(focused == window.Combo1 || focused == window.Combo1->lineEdit());
+        QVERIFY(focused == &o.box || focused == o.edit);
 
         QTest::keyClicks(focused, QStringLiteral("bl"));
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Black"));
-        QCOMPARE(window.Combo1->selStart(), 2);
-        QCOMPARE(window.Combo1->selLength(), 3);
+        QCOMPARE(marked(o.box), QStringLiteral("Bl[ack]"));
         QTest::keyClick(focused, Qt::Key_Backspace);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Bl"));
-        QCOMPARE(window.Combo1->selLength(), 0);
+        QCOMPARE(o.box.text(), QStringLiteral("Bl"));
+        QCOMPARE(o.box.selLength(), 0);
     }
 
-    void choosingAnItemThatBeginsAnotherSelectsTheOther()
+    void choosingFromTheListAppliesTheChosenName_data()
     {
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("listIndex");
+        QTest::addColumn<ColourValue>("colour");
+        QTest::addColumn<QString>("hexValue");
 
-        window.Combo1->showPopup();
-        QAbstractItemView *view = window.Combo1->view();
-        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-        const QRect red = view->visualRect(view->model()->index(0, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, red.center());
-
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Red Violet"));
-        QCOMPARE(window.Combo1->listIndex(), 1);
-        QCOMPARE(window.currentColour(), RedViolet);
-        QCOMPARE(window.txtHexValue->text(), QStringLiteral("C71585\r\nHex Value"));
-        QCOMPARE(platform::clipboardText(), quoted("Red Violet"));
-        QVERIFY(fake.shown.isEmpty());
+        QTest::newRow("a name no other begins")
+            << 5 << "Gray" << 5 << ColourValue(0x808080) << "808080\r\nHex Value";
+        // Red begins Red Violet, which the search finds first.
+        QTest::newRow("a name that begins another")
+            << 0 << "Red Violet" << 1 << RedViolet << "C71585\r\nHex Value";
     }
 
     void choosingFromTheListAppliesTheChosenName()
     {
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        QFETCH(int, listIndex);
+        QFETCH(ColourValue, colour);
+        QFETCH(QString, hexValue);
+        Opened o;
+        QVERIFY(o.exposed);
 
-        window.Combo1->showPopup();
-        QAbstractItemView *view = window.Combo1->view();
+        o.box.showPopup();
+        QAbstractItemView *view = o.box.view();
         QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-        const QRect gray = view->visualRect(view->model()->index(5, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, gray.center());
+        const QRect item = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
 
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Gray"));
-        QCOMPARE(window.Combo1->listIndex(), 5);
-        QCOMPARE(window.currentColour(), 0x808080);
-        QCOMPARE(platform::clipboardText(), quoted("Gray"));
+        QCOMPARE(o.box.text(), text);
+        QCOMPARE(o.box.listIndex(), listIndex);
+        QCOMPARE(o.window.currentColour(), colour);
+        QCOMPARE(o.window.txtHexValue->text(), hexValue);
+        QCOMPARE(platform::clipboardText(), quoted(text));
+        QVERIFY(o.fake.shown.isEmpty());
     }
 
-    void leavingTheBoxChoosesNothing_data()
-    {
-        QTest::addColumn<bool>("throughFocusWidget");
-        QTest::newRow("keys to the edit field") << false;
-        QTest::newRow("keys to the focused widget") << true;
-    }
+    void leavingTheBoxChoosesNothing_data() { addKeyTargetRows(); }
 
     void leavingTheBoxChoosesNothing()
     {
         QFETCH(bool, throughFocusWidget);
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QWidget *edit =
-            throughFocusWidget ? QApplication::focusWidget() : window.Combo1->lineEdit();
+        Opened o;
+        QVERIFY(o.exposed);
+        QVERIFY(QTest::qWaitForWindowActive(&o.window));
+        QWidget *edit = throughFocusWidget ? QApplication::focusWidget() : o.edit;
 
         // "Red" is a whole item now, but not the one the completion selected.
         QTest::keyClicks(edit, QStringLiteral("red"));
         QTest::keyClick(edit, Qt::Key_Backspace);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Red"));
+        QCOMPARE(o.box.text(), QStringLiteral("Red"));
         platform::clipboardSetText(QStringLiteral("elsewhere"));
 
         QTest::keyClick(edit, Qt::Key_Return);
-        QTest::mouseClick(window.txtColValue[0], Qt::LeftButton);
-        QVERIFY(!window.Combo1->hasFocus());
+        QTest::mouseClick(o.window.txtColValue[0], Qt::LeftButton);
+        QVERIFY(!o.box.hasFocus());
 
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Red"));
-        QCOMPARE(window.currentColour(), RedViolet);
+        QCOMPARE(o.box.text(), QStringLiteral("Red"));
+        QCOMPARE(o.window.currentColour(), RedViolet);
         QCOMPARE(platform::clipboardText(), QStringLiteral("elsewhere"));
-        QVERIFY(fake.shown.isEmpty());
+        QVERIFY(o.fake.shown.isEmpty());
     }
 
     void comingBackWithUnmatchedTextSaysSo()
     {
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
+        Opened o;
+        QVERIFY(o.exposed);
 
-        QTest::keyClicks(window.Combo1->lineEdit(), QStringLiteral("bx"));
-        QTest::mouseClick(window.txtColValue[0], Qt::LeftButton);
-        QVERIFY(fake.shown.isEmpty());
+        QTest::keyClicks(o.edit, QStringLiteral("bx"));
+        QTest::mouseClick(o.window.txtColValue[0], Qt::LeftButton);
+        QVERIFY(o.fake.shown.isEmpty());
         platform::clipboardSetText(QStringLiteral("elsewhere"));
 
-        QTest::mouseClick(window.Combo1->lineEdit(), Qt::LeftButton);
+        QTest::mouseClick(o.edit, Qt::LeftButton);
 
-        QCOMPARE(fake.shown.size(), 1);
-        QCOMPARE(fake.shown[0].prompt, QStringLiteral("Sorry, but there is no match for 'Bx'."));
-        QCOMPARE(fake.shown[0].title, QStringLiteral("Find Results"));
-        QCOMPARE(fake.shown[0].buttons, platform::Buttons::OK);
-        QCOMPARE(fake.shown[0].icon, platform::Icon::Information);
-        QCOMPARE(window.Combo1->text(), QStringLiteral("Bx"));
-        QCOMPARE(window.currentColour(), Black);
+        QCOMPARE(o.fake.shown.size(), 1);
+        QCOMPARE(o.fake.shown[0].prompt, QStringLiteral("Sorry, but there is no match for 'Bx'."));
+        QCOMPARE(o.fake.shown[0].title, QStringLiteral("Find Results"));
+        QCOMPARE(o.fake.shown[0].buttons, platform::Buttons::OK);
+        QCOMPARE(o.fake.shown[0].icon, platform::Icon::Information);
+        QCOMPARE(o.box.text(), QStringLiteral("Bx"));
+        QCOMPARE(o.window.currentColour(), Black);
         QCOMPARE(platform::clipboardText(), QStringLiteral("elsewhere"));
     }
 
     void comingBackToAnEmptyBoxLooksNothingUp()
     {
-        FakePlatform fake;
-        writeData(fake, Colours);
-        frmTintora window(fake);
-        Shown shown(window);
-        QVERIFY(shown.exposed);
+        Opened o;
+        QVERIFY(o.exposed);
 
-        QTest::mouseClick(window.txtColValue[0], Qt::LeftButton);
-        QTest::mouseClick(window.Combo1->lineEdit(), Qt::LeftButton);
-        QVERIFY(window.Combo1->hasFocus());
+        QTest::mouseClick(o.window.txtColValue[0], Qt::LeftButton);
+        QTest::mouseClick(o.edit, Qt::LeftButton);
+        QVERIFY(o.box.hasFocus());
 
-        QVERIFY(fake.shown.isEmpty());
-        QCOMPARE(window.currentColour(), StartColour);
-        QCOMPARE(window.Combo1->text(), QString());
+        QVERIFY(o.fake.shown.isEmpty());
+        QCOMPARE(o.window.currentColour(), StartColour);
+        QCOMPARE(o.box.text(), QString());
     }
 
     // The scheme names box: the same piece with a sorted list, periods thrown away and its
     // own found action.
-    void periodsAreThrownAwayWhenTheRulesSaySo_data()
-    {
-        QTest::addColumn<bool>("throughFocusWidget");
-        QTest::newRow("keys to the edit field") << false;
-        QTest::newRow("keys to the focused widget") << true;
-    }
+    void periodsAreThrownAwayWhenTheRulesSaySo_data() { addKeyTargetRows(); }
 
     void periodsAreThrownAwayWhenTheRulesSaySo()
     {
